@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Ui.h"
+
+class QWidget;
+
+namespace tooling::platform {
+
+// Message boxes and the beep of a Qt desktop. Boxes are modal to the active window.
+class QtUi : public Ui {
+  public:
+    void Message(std::string_view text) override;
+    bool Ask(std::string_view text) override;
+    void Beep() override;
+    void SetWaitCursor(bool on) override;
+    void StartupError(std::string_view text) override;
+};
+
+}  // namespace tooling::platform

@@ -7,6 +7,9 @@ namespace tooling::core {
 
 // Where the suite is installed and how this run was started; fixed at start-up.
 struct Installation {
+    // The folder "Ostrevan.cfg" is read from: the current folder at launch, with a final
+    // separator; empty means relative to the current folder.
+    std::string StartDir;
     std::string ProgramDir;  // each of the three roots ends in a separator
     std::string DataDir;
     std::string UserRoot;

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Session.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestServices.h"
+
+namespace tooling::test {
+
+// A complete small suite installation in a temporary folder, removed at the end:
+//
+//   Program/   Ostrevan.cfg (absolute roots, machine number, work folder "Ostrevan"),
+//              Machine.lst, the stand-ins Varnholt.exe and Pellarin.exe
+//   Data/Data/ <folder>.msr .mch .prm .stn .trt .cms for each machine below
+//   Data/Material/<folder>/Default.mtl   naming the machine's default library (line 7)
+//   Users/     empty
+//
+// Machines of Machine.lst:
+//   1 "Kessler TP-20 Metric"    folder "Metric"    turret (kind 20), metric, 24 stations,
+//                                                  tool settings on; station types 1..9 with
+//                                                  kinds 10, 11, 12, 20, 21, 5 (type 7), 22, a
+//                                                  count 0 (type 8) and a name longer than 18
+//                                                  characters (type 9); library "Shop"
+//   2 "Falcon Router R-4"       folder "Router"    router (kind 40), no trt; library "Routing"
+//   3 "Kessler TP-20 Imperial"  folder "Imperial"  turret (kind 30), imperial (lengths in
+//                                                  inches), 20 stations; library "Shop"
+//
+// Nothing is read or written by the program until a test runs it: change any file first with
+// the knobs below, then call core::StartUp (or library::StartSession) on session().
+class FixtureInstallation {
+  public:
+    static constexpr int kMetric = 1;
+    static constexpr int kRouter = 2;
+    static constexpr int kImperial = 3;
+
+    explicit FixtureInstallation(int machineNo = kMetric);
+    FixtureInstallation(const FixtureInstallation&) = delete;
+    FixtureInstallation& operator=(const FixtureInstallation&) = delete;
+    ~FixtureInstallation();
+
+    // Absolute paths, each ending in "/".
+    const std::string& Root() const { return dir_.path(); }
+    std::string ProgramDir() const { return Root() + "Program/"; }
+    std::string DataDir() const { return Root() + "Data/"; }
+    std::string UserRoot() const { return Root() + "Users/"; }
+
+    // The absolute path of a path relative to Root().
+    std::string Path(std::string_view relative) const;
+
+    // Knobs. Paths are relative to Root(); folders are created as needed.
+    void Write(std::string_view relative, std::string_view bytes);
+    void Remove(std::string_view relative);  // a file, or a folder with its content
+    bool Exists(std::string_view relative) const;
+    std::string Read(std::string_view relative) const;
+
+    // Rewrites Ostrevan.cfg with the fixture's roots, this machine number and work folder.
+    void WriteConfig(int machineNo, std::string_view userDirName = "Ostrevan");
+    // Removes the stand-in of a sibling program ("Varnholt.exe", "Pellarin.exe").
+    void DropSibling(std::string_view program);
+    // Adds the reverse-subroutine stand-in "Dostrel.exe" and its "Reverse.lst".
+    void AddReverseProgram();
+    // Writes Data/Material/<folder>/<material>.mtl naming the library on line 7.
+    void WriteMaterial(std::string_view folder, std::string_view material,
+                       std::string_view library);
+
+    // The platform (real files, fake user interface, printer and processes) and a fresh
+    // session on it whose start folder is ProgramDir().
+    TestServices& services() { return *services_; }
+    FakeUi& ui() { return services_->ui; }
+    core::Session& session() { return *session_; }
+    // Replaces session() by a fresh one, as for the next run of the program.
+    core::Session& Restart();
+
+    // The bytes of a suite text file: each line with CR LF, then "******" CR LF.
+    static std::string TextFile(const std::vector<std::string>& lines);
+
+  private:
+    TempDir dir_;
+    std::unique_ptr<TestServices> services_;
+    std::unique_ptr<core::Session> session_;
+};
+
+}  // namespace tooling::test

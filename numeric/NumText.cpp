@@ -1,6 +1,134 @@
 #include "numeric/NumText.h"
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+#include "numeric/Rounding.h"
+
 namespace tooling::numeric {
+
+namespace {
+
+constexpr int kMaxDecimals = 6;
+
+// The base text: `significant` digits at most, trailing zeros dropped, no "0" in front of the
+// point, exponent form ("1E+20", "1.5E-05") when the decimal exponent is below -4 or above 14.
+// Works on the exact binary value with std::to_chars, so it never depends on the locale.
+std::string BaseText(double value, int significant) {
+    if (value == 0.0) {
+        return "0";  // also -0
+    }
+    std::array<char, 64> buffer{};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, significant - 1);
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e)) {
+        if (c != '.') {
+            digits.push_back(c);
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+
+    std::string out = std::signbit(value) ? "-" : "";
+    if (exponent < -4 || exponent > 14) {
+        out += digits.front();
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
+        out += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) {
+            out += '0';
+        }
+        out += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        out += '.';
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            out += digits;
+            out.append(whole - digits.size(), '0');
+        } else {
+            out.append(digits, 0, whole);
+            out += '.';
+            out.append(digits, whole);
+        }
+    }
+    return out;
+}
+
+bool HasNegativeExponent(const std::string& text) {
+    return text.find("E-") != std::string::npos || text.find("D-") != std::string::npos;
+}
+
+std::string Format(double value, int decimals, int significant) {
+    // A value without a finite double (overflow in a caller's arithmetic) is written as zero,
+    // so every file stays readable by the suite's other programs.
+    if (!std::isfinite(value)) {
+        value = 0.0;
+    }
+    std::string text;
+    if (decimals < 0) {
+        text = BaseText(value, significant);
+        if (HasNegativeExponent(text)) {
+            text = "0";
+        }
+    } else {
+        if (decimals > kMaxDecimals) {
+            decimals = kMaxDecimals;
+        }
+        text = BaseText(RoundHalfEven(value, decimals), significant);
+        if (HasNegativeExponent(text)) {
+            text = "0";
+        }
+        const std::size_t point = text.find('.');
+        if (point == std::string::npos) {
+            text += ".000000";
+        } else if (point == 0) {
+            text = "0" + text + "000000";
+        } else {
+            text += "000000";
+        }
+        const std::size_t p = text.find('.');
+        text.resize(decimals == 0 ? p : p + 1 + static_cast<std::size_t>(decimals));
+    }
+    if (text.starts_with('.')) {
+        text.insert(0, 1, '0');
+    } else if (text.starts_with("-.")) {
+        text.insert(1, 1, '0');
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string NumText(double value, int decimals) {
+    return Format(value, decimals, 15);
+}
+
+std::string NumText(float value, int decimals) {
+    // Rounded as the decimal the float stands for (0.35f is 0.35, not 0.3499999940...).
+    double shown = value;
+    if (std::isfinite(value)) {
+        std::array<char, 32> buffer{};
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+        std::from_chars(buffer.data(), written.ptr, shown);
+    }
+    return Format(shown, decimals, 7);
+}
 
 std::string IntText(std::int16_t value) {
     return std::to_string(value);

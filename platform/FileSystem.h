@@ -32,9 +32,10 @@ class FileSystem {
 
     // Names (not paths) of the entries of a folder that match a pattern given as the last
     // component of `pattern` ("dir/*.lkp", "dir/*.*", "dir/Name.*"). Matching ignores case;
-    // "*.*" matches every name. "." and ".." are never listed. The names are sorted without
-    // regard to case, so listing order is the same on every machine. A missing folder lists
-    // nothing.
+    // "*.*" matches every name. "." and ".." are never listed, nor are hidden entries (on
+    // POSIX, names starting with "."; the file system keeps its scratch and lock files under
+    // such names). The names are sorted without regard to case, so listing order is the same on
+    // every machine. A missing folder lists nothing.
     virtual std::vector<std::string> List(std::string_view pattern, ListFilter filter) const = 0;
 
     // Creates one folder; its parent must exist.

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 #include <utility>
@@ -19,8 +21,20 @@ namespace tooling::platform {
 
 namespace {
 
+// The longest part of a target's name that goes into its scratch file's name, so that the
+// scratch name stays within the 255 bytes a name may have.
+constexpr std::size_t kMaxScratchStem = 200;
+
+// How often a waiting Lock tries again.
+constexpr std::chrono::milliseconds kLockPoll{10};
+
 char Lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 [[noreturn]] void Fail(std::string_view path, int error) {
@@ -71,6 +85,7 @@ bool GlobMatch(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
+// Splits at the last separator: ("dir", "name"); "." stands for a path without a folder.
 std::pair<std::string, std::string> SplitLast(std::string_view path) {
     const std::size_t slash = path.rfind(kSeparator);
     if (slash == std::string_view::npos) {
@@ -80,18 +95,29 @@ std::pair<std::string, std::string> SplitLast(std::string_view path) {
             std::string(path.substr(slash + 1))};
 }
 
-std::string StripFinalSeparator(std::string_view path) {
-    while (path.size() > 1 && path.back() == kSeparator) {
-        path.remove_suffix(1);
+std::string Join(const std::string& dir, std::string_view name) {
+    std::string path = dir;
+    if (!path.empty() && path.back() != kSeparator) {
+        path += kSeparator;
     }
-    return std::string(path);
+    path += name;
+    return path;
 }
 
 bool StatOf(const std::string& path, struct stat& info) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
-// Names of a folder's entries, "." and ".." left out; empty when it cannot be read.
+bool Hidden(std::string_view name) {
+    return !name.empty() && name.front() == '.';
+}
+
+bool Wanted(const struct stat& info, ListFilter filter) {
+    return S_ISREG(info.st_mode) || (filter == ListFilter::FilesAndDirs && S_ISDIR(info.st_mode));
+}
+
+// Names of a folder's entries, "." and ".." left out, in listing order; empty when the folder
+// cannot be read.
 std::vector<std::string> ReadFolder(const std::string& dir) {
     std::vector<std::string> names;
     DIR* handle = ::opendir(dir.c_str());
@@ -109,22 +135,58 @@ std::vector<std::string> ReadFolder(const std::string& dir) {
     return names;
 }
 
-void WriteAllTo(int fd, std::string_view bytes, std::string_view path) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            Fail(path, errno);
+// The visible entries of the (already resolved) folder that match the name pattern.
+std::vector<std::string> ListIn(const std::string& dir, std::string_view namePattern,
+                                ListFilter filter) {
+    std::vector<std::string> names;
+    for (std::string& name : ReadFolder(dir)) {
+        struct stat info {};
+        if (!Hidden(name) && MatchesPattern(name, namePattern) && StatOf(Join(dir, name), info) &&
+            Wanted(info, filter)) {
+            names.push_back(std::move(name));
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    return names;
+}
+
+bool HasDotComponent(std::string_view path) {
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find(kSeparator, start);
+        if (end == std::string_view::npos) {
+            end = path.size();
+        }
+        const std::string_view component = path.substr(start, end - start);
+        if (component == "." || component == "..") {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+// The symbolic link's final target, or the path itself when it is no link or a dangling one.
+std::string FollowLink(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return path;
+    }
+    std::string result = real;
+    std::free(real);
+    return result;
 }
 
 class PosixLock : public FileLock {
   public:
     PosixLock(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+    PosixLock(const PosixLock&) = delete;
+    PosixLock& operator=(const PosixLock&) = delete;
+    // The lock file goes while the lock is still held: whoever opened it meanwhile finds, once
+    // it has the lock, that the name no longer leads to its file, and starts again.
     ~PosixLock() override {
         ::unlink(path_.c_str());
         ::close(fd_);
@@ -137,6 +199,31 @@ class PosixLock : public FileLock {
 
 }  // namespace
 
+PosixCalls PosixCalls::Real() {
+    return PosixCalls{
+        [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); },
+        [](int fd) { return ::fsync(fd); }, [](int fd) { return ::close(fd); },
+        [](const char* from, const char* to) { return std::rename(from, to); }};
+}
+
+PosixFileSystem::PosixFileSystem() : calls_(PosixCalls::Real()) {}
+
+PosixFileSystem::PosixFileSystem(PosixCalls calls) : calls_(std::move(calls)) {
+    const PosixCalls real = PosixCalls::Real();
+    if (!calls_.write) {
+        calls_.write = real.write;
+    }
+    if (!calls_.fsync) {
+        calls_.fsync = real.fsync;
+    }
+    if (!calls_.close) {
+        calls_.close = real.close;
+    }
+    if (!calls_.rename) {
+        calls_.rename = real.rename;
+    }
+}
+
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
     if (GlobMatch(name, pattern)) {
         return true;
@@ -147,7 +234,10 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
 }
 
 bool ListingOrder(const std::string& a, const std::string& b) {
-    const auto lowerLess = [](char x, char y) { return Lower(x) < Lower(y); };
+    // Bytes compare as unsigned, as std::string does, whatever the signedness of char.
+    const auto lowerLess = [](char x, char y) {
+        return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
+    };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lowerLess)) {
         return true;
     }
@@ -173,65 +263,37 @@ std::string PosixFileSystem::Resolve(std::string_view path) const {
         std::string component(path.substr(start, end - start));
         start = end + 1;
         if (component.empty()) {
-            if (end == path.size()) {
-                break;
-            }
             continue;
         }
-        const std::string dir = resolved.empty() ? std::string(".") : resolved;
-        std::string candidate = resolved;
-        if (!candidate.empty() && candidate.back() != kSeparator) {
-            candidate += kSeparator;
-        }
+        const std::string candidate = Join(resolved, component);
         struct stat info {};
-        if (searching && component != "." && component != ".." &&
-            !StatOf(candidate + component, info)) {
+        if (searching && component != "." && component != ".." && !StatOf(candidate, info)) {
             searching = false;
-            for (const std::string& name : ReadFolder(dir)) {
-                if (name.size() == component.size() &&
-                    std::equal(name.begin(), name.end(), component.begin(),
-                               [](char x, char y) { return Lower(x) == Lower(y); })) {
+            for (const std::string& name : ReadFolder(resolved.empty() ? "." : resolved)) {
+                if (SameIgnoringCase(name, component)) {
                     component = name;
                     searching = true;
                     break;
                 }
             }
         }
-        resolved = candidate + component;
+        resolved = Join(resolved, component);
     }
     return resolved;
 }
 
 bool PosixFileSystem::Exists(std::string_view path, ListFilter filter) const {
     struct stat info {};
-    if (path.empty() || !StatOf(Resolve(StripFinalSeparator(path)), info)) {
-        return false;
-    }
-    return S_ISREG(info.st_mode) || (filter == ListFilter::FilesAndDirs && S_ISDIR(info.st_mode));
+    return !path.empty() && StatOf(Resolve(path), info) && Wanted(info, filter);
 }
 
 std::vector<std::string> PosixFileSystem::List(std::string_view pattern, ListFilter filter) const {
     const auto [dirPart, namePattern] = SplitLast(pattern);
-    const std::string dir = Resolve(dirPart);
-    std::vector<std::string> names;
-    for (std::string& name : ReadFolder(dir)) {
-        if (!MatchesPattern(name, namePattern)) {
-            continue;
-        }
-        struct stat info {};
-        if (!StatOf(dir + kSeparator + name, info)) {
-            continue;
-        }
-        if (S_ISREG(info.st_mode) ||
-            (filter == ListFilter::FilesAndDirs && S_ISDIR(info.st_mode))) {
-            names.push_back(std::move(name));
-        }
-    }
-    return names;
+    return ListIn(Resolve(dirPart), namePattern, filter);
 }
 
 void PosixFileSystem::MakeDir(std::string_view path) {
-    const std::string resolved = Resolve(StripFinalSeparator(path));
+    const std::string resolved = Resolve(path);
     if (::mkdir(resolved.c_str(), 0777) != 0) {
         const int error = errno;
         struct stat info {};
@@ -249,9 +311,12 @@ void PosixFileSystem::DeleteFile(std::string_view path) {
 }
 
 void PosixFileSystem::DeleteFiles(std::string_view pattern) {
-    const std::string dir = SplitLast(pattern).first;
-    for (const std::string& name : List(pattern, ListFilter::Files)) {
-        DeleteFile(dir + kSeparator + name);
+    const auto [dirPart, namePattern] = SplitLast(pattern);
+    const std::string dir = Resolve(dirPart);
+    for (const std::string& name : ListIn(dir, namePattern, ListFilter::Files)) {
+        if (::unlink(Join(dir, name).c_str()) != 0 && errno != ENOENT) {
+            Fail(Join(dirPart, name), errno);
+        }
     }
 }
 
@@ -264,15 +329,26 @@ std::uint64_t PosixFileSystem::Length(std::string_view path) const {
     if (!StatOf(Resolve(path), info)) {
         Fail(path, errno);
     }
+    if (!S_ISREG(info.st_mode)) {
+        Fail(path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
     return static_cast<std::uint64_t>(info.st_size);
 }
 
 std::string PosixFileSystem::ReadAll(std::string_view path) const {
-    Descriptor fd(::open(Resolve(path).c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor fd(::open(Resolve(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         Fail(path, errno);
     }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        Fail(path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        Fail(path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
@@ -291,13 +367,16 @@ std::string PosixFileSystem::ReadAll(std::string_view path) const {
 
 void PosixFileSystem::Replace(std::string_view path, std::string_view bytes) {
     static std::atomic<unsigned> counter{0};
-    const std::string target = Resolve(path);
+    // Through a symbolic link the file it names is replaced, and the link stays.
+    const std::string target = FollowLink(Resolve(path));
     const auto [dir, name] = SplitLast(target);
+
     std::string scratch;
     int raw = -1;
     for (int attempt = 0; raw < 0; ++attempt) {
-        scratch = dir + kSeparator + "." + name + "." + std::to_string(::getpid()) + "." +
-                  std::to_string(counter++) + ".tmp";
+        scratch =
+            Join(dir, "." + name.substr(0, kMaxScratchStem) + "." + std::to_string(::getpid()) +
+                          "." + std::to_string(counter++) + ".tmp");
         raw = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw < 0 && (errno != EEXIST || attempt > 100)) {
             Fail(path, errno);
@@ -307,55 +386,82 @@ void PosixFileSystem::Replace(std::string_view path, std::string_view bytes) {
     try {
         struct stat info {};
         if (StatOf(target, info)) {
-            ::fchmod(fd.get(), info.st_mode & 07777);
+            // Keep the owner where we may, and the permission bits always.
+            if (::fchown(fd.get(), info.st_uid, info.st_gid) != 0) {
+                // Only the superuser may give a file away; the file is then ours.
+            }
+            if (::fchmod(fd.get(), info.st_mode & 07777) != 0) {
+                Fail(path, errno);
+            }
         }
-        WriteAllTo(fd.get(), bytes, path);
-        if (::fsync(fd.get()) != 0) {
+        while (!bytes.empty()) {
+            const ssize_t written = calls_.write(fd.get(), bytes.data(), bytes.size());
+            if (written < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                Fail(path, errno);
+            }
+            if (written == 0) {
+                Fail(path, ENOSPC);
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+        if (calls_.fsync(fd.get()) != 0) {
             Fail(path, errno);
         }
-        if (::close(fd.release()) != 0) {
+        // The descriptor is gone after close, whether close succeeds or not.
+        if (calls_.close(fd.release()) != 0) {
             Fail(path, errno);
         }
-        if (::rename(scratch.c_str(), target.c_str()) != 0) {
+        if (calls_.rename(scratch.c_str(), target.c_str()) != 0) {
             Fail(path, errno);
         }
     } catch (...) {
         ::unlink(scratch.c_str());
         throw;
     }
+    // Make the rename itself durable. The file already holds the new bytes whatever happens
+    // here, so a folder that cannot be flushed is no failure of the replace.
     Descriptor folder(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0) {
-        ::fsync(folder.get());
+        calls_.fsync(folder.get());
     }
 }
 
 std::unique_ptr<FileLock> PosixFileSystem::Lock(std::string_view path,
                                                 std::chrono::milliseconds wait) {
-    const std::string lockPath = Resolve(path) + ".lock";
+    const auto [dir, name] = SplitLast(FollowLink(Resolve(path)));
+    const std::string lockPath = Join(dir, "." + name + ".lock");
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        Descriptor fd(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+        // Read-only is enough for flock, and works on a lock file another user created.
+        Descriptor fd(::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
         if (fd.get() < 0) {
             Fail(path, errno);
         }
-        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
-            // The holder before us may have removed the lock file after we opened it; the lock
-            // then sits on a file nobody else sees, so start again.
-            struct stat held {};
-            struct stat current {};
-            if (::fstat(fd.get(), &held) == 0 && StatOf(lockPath, current) &&
-                held.st_ino == current.st_ino && held.st_dev == current.st_dev) {
-                return std::make_unique<PosixLock>(lockPath, fd.release());
+        for (;;) {
+            if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
+                // The holder before us removed the lock file before it let go. If that is the
+                // file we opened, the lock we now hold guards nothing: open the new one.
+                struct stat held {};
+                struct stat current {};
+                if (::fstat(fd.get(), &held) == 0 && ::stat(lockPath.c_str(), &current) == 0 &&
+                    held.st_ino == current.st_ino && held.st_dev == current.st_dev) {
+                    return std::make_unique<PosixLock>(lockPath, fd.release());
+                }
+                break;
             }
-            continue;
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                Fail(path, errno);
+            }
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= deadline) {
+                throw FileError(std::string(path), "the file is in use by another program");
+            }
+            std::this_thread::sleep_for(
+                std::min<std::chrono::steady_clock::duration>(kLockPoll, deadline - now));
         }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            Fail(path, errno);
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            throw FileError(std::string(path), "the file is in use by another program");
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
@@ -363,16 +469,26 @@ std::string PosixFileSystem::VolumeOf(std::string_view path) const {
     if (path.empty() || path.front() != kSeparator) {
         return {};
     }
-    std::string current = StripFinalSeparator(Resolve(path));
+    const std::string root(1, kSeparator);
+    std::string current = Resolve(path);
     struct stat info {};
     while (!StatOf(current, info)) {
-        if (current == std::string(1, kSeparator)) {
+        if (current == root) {
             return {};
         }
         current = SplitLast(current).first;
     }
+    // Walking up through "." or ".." by name would leave the path; take the real one instead.
+    if (HasDotComponent(current)) {
+        char* real = ::realpath(current.c_str(), nullptr);
+        if (real == nullptr) {
+            return {};
+        }
+        current = real;
+        std::free(real);
+    }
     for (;;) {
-        if (current == std::string(1, kSeparator)) {
+        if (current == root) {
             return current;
         }
         const std::string parent = SplitLast(current).first;

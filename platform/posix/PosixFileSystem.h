@@ -1,12 +1,36 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <cstddef>
+#include <functional>
+
 #include "platform/FileSystem.h"
 
 namespace tooling::platform {
 
+// The system calls that Replace makes to write and publish its scratch file. The defaults are
+// the real calls; tests give failing ones to prove that a failure leaves the old file intact.
+struct PosixCalls {
+    std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(int fd)> close;
+    std::function<int(const char* from, const char* to)> rename;
+
+    // The real calls.
+    static PosixCalls Real();
+};
+
 // The file system of a POSIX machine.
+//
+// Names that start with "." are hidden: listings leave them out. Replace and Lock keep their
+// scratch and lock files under such names beside the target (".<name>.<pid>.<n>.tmp",
+// ".<name>.lock"), so no listing, copy or pattern delete ever sees them.
 class PosixFileSystem : public FileSystem {
   public:
+    PosixFileSystem();
+    explicit PosixFileSystem(PosixCalls calls);
+
     bool Exists(std::string_view path, ListFilter filter) const override;
     std::vector<std::string> List(std::string_view pattern, ListFilter filter) const override;
     void MakeDir(std::string_view path) override;
@@ -22,14 +46,18 @@ class PosixFileSystem : public FileSystem {
 
     // The path with each component that does not exist under its exact name replaced by an
     // existing entry whose name differs only in case (the first in listing order); components
-    // that exist in neither form are kept as given.
+    // that exist in neither form are kept as given, and so is everything after them.
     std::string Resolve(std::string_view path) const;
+
+  private:
+    PosixCalls calls_;
 };
 
-// Case-insensitive match of a name against a pattern of "*" and "?"; "*.*" matches every name.
+// Case-insensitive match of a name against a pattern of "*" and "?". A pattern ending in ".*"
+// also matches the name without extension ("Name.*" finds "Name"), so "*.*" matches every name.
 bool MatchesPattern(std::string_view name, std::string_view pattern);
 
-// Orders names without regard to case, then by bytes, so every machine lists alike.
+// Orders names without regard to case, then by bytes (unsigned), so every machine lists alike.
 bool ListingOrder(const std::string& a, const std::string& b);
 
 }  // namespace tooling::platform

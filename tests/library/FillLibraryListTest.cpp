@@ -7,8 +7,6 @@
 namespace tooling::library {
 namespace {
 
-using Entries = std::vector<std::string>;
-
 TEST(FillLibraryList, ListsEachLibraryOnceInListingOrder) {
     test::LibraryFixture f;
     for (const char* name : {"Shop.lkp", "Beta.lkp", "SHOP.lkp", "alpha.LKP", "Shop.Old.lkp",
@@ -95,16 +93,6 @@ TEST(FillLibraryList, FolderWithoutLibraries) {
                   row.expected)
             << row.folder;
     }
-}
-
-TEST(FillLibraryList, OnlyTheNamedMachineFolder) {
-    test::LibraryFixture f;
-    test::WriteFile(f.session.inst.DataDir + "Tools/M2/Other.lkp", "");
-    test::WriteFile(f.ToolPath("Mine.lkp"), "");
-    EXPECT_EQ(FillLibraryList(f.session, "M2", "", false, ListSelect::First).entries,
-              Entries{"Other"});
-    EXPECT_EQ(FillLibraryList(f.session, "M1", "", false, ListSelect::First).entries,
-              Entries{"Mine"});
 }
 
 }  // namespace

@@ -104,19 +104,6 @@ TEST_F(LibraryFormDialogTest, SelectWithTheKeyboard) {
     EXPECT_TRUE(ui.events.empty());
 }
 
-TEST_F(LibraryFormDialogTest, SelectWithNothingToChooseStaysOpen) {
-    session.lib.LibraryName = "Alpha";
-    std::filesystem::remove(ToolPath("Beta.lkp"));
-    std::filesystem::remove(ToolPath("Gamma.lkp"));
-    LibraryFormDialog& d = Open(1);
-    EXPECT_EQ(List("LibraryList1")->count(), 0);
-    QTest::keyClick(List("LibraryList1"), Qt::Key_Enter);
-    EXPECT_EQ(ui.events, (Events{"beep", "message:No Library Selected !"}));
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), List("LibraryList1"));
-    EXPECT_EQ(session.lib.LibraryName, "Alpha");
-}
-
 TEST_F(LibraryFormDialogTest, CreateByTypingANameAndPressingOk) {
     LibraryFormDialog& d = Open(2);
     QLineEdit* box = Find<QLineEdit>("LibraryBox");
@@ -160,17 +147,6 @@ TEST_F(LibraryFormDialogTest, CreateByTypingANameAndPressingOk) {
     EXPECT_EQ(ReadFile(ToolPath("Shop2.lkp")), "******\r\n");
     EXPECT_TRUE(FileExists(TurretPath("Shop2.0")));
     EXPECT_EQ(session.lib.LibraryName, "Beta");
-}
-
-TEST_F(LibraryFormDialogTest, CreateOverAnExistingNameStaysOpenWithTheName) {
-    LibraryFormDialog& d = Open(2);
-    QLineEdit* box = Find<QLineEdit>("LibraryBox");
-    QTest::keyClicks(box, "gamma");
-    QTest::mouseClick(Find<QPushButton>("LibraryOk"), Qt::LeftButton);
-    EXPECT_EQ(ui.events, (Events{"beep", "message:Library Already Exists !"}));
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(box->text(), "gamma");
-    EXPECT_EQ(QApplication::focusWidget(), box);
 }
 
 TEST_F(LibraryFormDialogTest, DeleteSeveralAfterYes) {

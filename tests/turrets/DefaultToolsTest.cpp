@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,25 @@ TEST(DefaultRecord, EmptyDefaultAndDescriptionWidth) {
     EXPECT_EQ(DecodeDefault(bytes).reserved, 1);
     // Fewer bytes than a record: the empty default.
     EXPECT_EQ(DecodeDefault(EncodeDefault(Rectangle()).substr(0, 46)), DefaultToolRec{});
+}
+
+TEST(DefaultRecord, AnyBytesReadAndWriteBackUnchanged) {
+    std::mt19937 random(47);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<std::size_t> length(0, 5 * 47);
+    for (int round = 0; round < 5000; ++round) {
+        std::string bytes(length(random), '\0');
+        for (char& c : bytes) {
+            c = static_cast<char>(byte(random));
+        }
+        const DefaultSet set = DecodeDefaults(bytes);
+        for (std::size_t i = 0; i < set.size(); ++i) {
+            const std::size_t at = i * 47;
+            const std::string expected =
+                at + 47 <= bytes.size() ? bytes.substr(at, 47) : EmptyBytes();
+            ASSERT_EQ(EncodeDefault(set[i]), expected) << bytes.size() << " bytes, record " << i;
+        }
+    }
 }
 
 TEST_F(DefaultsFile, MissingFileGivesFourEmptyDefaults) {

@@ -18,7 +18,7 @@ void ResetToolCommands(core::Session& session) {
 
 void SetStartShape(core::Session& session) {
     session.win.CurShapeNo = session.machine.RouterMachine ? kRouterShapeNo : std::int16_t{1};
-    session.win.CurShapeCode = "A";
+    session.win.CurShapeCode.assign(1, kShapes[0].code);  // Router tools lie in the "A" file
 }
 
 bool ChooseShape(core::Session& session, int index) {
@@ -26,7 +26,7 @@ bool ChooseShape(core::Session& session, int index) {
         return false;
     }
     session.win.CurShapeNo = static_cast<std::int16_t>(index);
-    session.win.CurShapeCode = std::string(kShapes[static_cast<std::size_t>(index - 1)].code);
+    session.win.CurShapeCode.assign(1, kShapes[static_cast<std::size_t>(index - 1)].code);
     ClearStnLidx(session);
     return true;
 }

@@ -18,18 +18,18 @@ TEST(ToolShapes, MenuTableGivesCaptionCodeAndHeadingOfEveryShape) {
     struct Row {
         std::int16_t shapeNo;
         const char* caption;
-        const char* code;
+        char code;
         std::string header;
     };
     const std::string diameterHeader = "    Size" + Blanks(29) + "Station(s)" + Blanks(74);
     const Row rows[] = {
-        {1, "Diameter", "A", diameterHeader},        {2, "Square", "B", AngleHeader("Size")},
-        {3, "Rad-Square", "C", AngleHeader("Size")}, {4, "Rectangle", "D", AngleHeader("Size")},
-        {5, "Rad-Rect", "E", AngleHeader("Size")},   {6, "Obround", "F", AngleHeader("Size")},
-        {7, "Single-D", "G", AngleHeader("Size")},   {8, "Double-D", "H", AngleHeader("Size")},
-        {9, "Cannon-D", "I", AngleHeader("Size")},   {10, "Hexagon", "J", AngleHeader("Size")},
-        {11, "Keyway", "K", AngleHeader("Size")},    {12, "Louvre", "L", AngleHeader("Size")},
-        {13, "Cruciform", "M", AngleHeader("Size")}, {14, "Special", "S", AngleHeader("Name")},
+        {1, "Diameter", 'A', diameterHeader},        {2, "Square", 'B', AngleHeader("Size")},
+        {3, "Rad-Square", 'C', AngleHeader("Size")}, {4, "Rectangle", 'D', AngleHeader("Size")},
+        {5, "Rad-Rect", 'E', AngleHeader("Size")},   {6, "Obround", 'F', AngleHeader("Size")},
+        {7, "Single-D", 'G', AngleHeader("Size")},   {8, "Double-D", 'H', AngleHeader("Size")},
+        {9, "Cannon-D", 'I', AngleHeader("Size")},   {10, "Hexagon", 'J', AngleHeader("Size")},
+        {11, "Keyway", 'K', AngleHeader("Size")},    {12, "Louvre", 'L', AngleHeader("Size")},
+        {13, "Cruciform", 'M', AngleHeader("Size")}, {14, "Special", 'S', AngleHeader("Name")},
     };
     ASSERT_EQ(std::size(rows), kShapes.size());
     for (const Row& row : rows) {

@@ -25,6 +25,19 @@ bool IsOperator(char c) {
     return c == '+' || c == '-' || c == '*' || c == '/' || c == '^';
 }
 
+// Digits, ".", operators and brackets: the characters the first stage copies as they are.
+constexpr std::array<bool, 256> kCopied = [] {
+    std::array<bool, 256> table{};
+    for (char c : std::string_view("0123456789.+-*/^()")) {
+        table[static_cast<unsigned char>(c)] = true;
+    }
+    return table;
+}();
+
+bool IsCopied(char c) {
+    return kCopied[static_cast<unsigned char>(c)];
+}
+
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -131,6 +144,15 @@ std::optional<double> ApplyFunction(std::string_view name, double v) {
     return result;
 }
 
+void AppendReversed(std::string& to, std::string_view from) {
+    const std::size_t start = to.size();
+    to.resize(start + from.size());
+    char* out = to.data() + start;
+    for (std::size_t i = from.size(); i > 0; --i) {
+        *out++ = from[i - 1];
+    }
+}
+
 // One evaluation: the value and operator slots live as long as the evaluation.
 class Evaluator {
   public:
@@ -153,31 +175,33 @@ class Evaluator {
         out.reserve(in.size());
         std::size_t i = 0;
         while (i < in.size()) {
-            const char c = in[i];
-            if (IsDigit(c) || c == '.' || IsOperator(c) || c == '(' || c == ')') {
-                out += c;
+            if (IsCopied(in[i])) {
+                const std::size_t start = i;
+                while (i < in.size() && IsCopied(in[i])) {
+                    ++i;
+                }
+                out.append(in, start, i - start);
+                continue;
+            }
+            if (!StartsFunction(in[i])) {
                 ++i;
                 continue;
             }
-            if (!StartsFunction(c)) {
-                ++i;
-                continue;
+            std::array<char, 3> nameChars{};
+            std::size_t nameLength = 0;
+            for (; nameLength < 3 && i + nameLength < in.size(); ++nameLength) {
+                nameChars[nameLength] = Upper(in[i + nameLength]);
             }
-            std::string name;
-            for (std::size_t k = i; k < std::min(i + 3, in.size()); ++k) {
-                name += Upper(in[k]);
-            }
+            const std::string_view name(nameChars.data(), nameLength);
             // The argument: a bracketed group, or digits and operators up to the next
-            // character that belongs to neither.
+            // character that belongs to neither. Other characters inside brackets are skipped.
             std::string argument;
             std::size_t opened = 0;
             std::size_t closed = 0;
             std::size_t j = i + 3;
             while (j < in.size()) {
                 const char a = in[j];
-                if (IsDigit(a) || a == '.' || IsOperator(a)) {
-                    argument += a;
-                } else if (a == '(') {
+                if (a == '(') {
                     if (!argument.empty() && opened == closed) {
                         break;
                     }
@@ -190,6 +214,13 @@ class Evaluator {
                         ++j;
                         break;
                     }
+                } else if (IsCopied(a)) {
+                    const std::size_t start = j;
+                    while (j + 1 < in.size() && IsCopied(in[j + 1]) && in[j + 1] != '(' &&
+                           in[j + 1] != ')') {
+                        ++j;
+                    }
+                    argument.append(in, start, j + 1 - start);
                 } else if (opened == closed) {
                     break;
                 }
@@ -212,8 +243,13 @@ class Evaluator {
     // and the part after it (stored last character first), so each pass reads only its group
     // and the whole evaluation is linear in the length of the text.
     bool Reduce(std::string text) {
-        if (std::count(text.begin(), text.end(), '(') !=
-            std::count(text.begin(), text.end(), ')')) {
+        std::size_t opens = 0;
+        std::size_t closes = 0;
+        for (const char c : text) {
+            opens += c == '(' ? 1 : 0;
+            closes += c == ')' ? 1 : 0;
+        }
+        if (opens != closes) {
             return false;
         }
         // Each pass removes one "(" and one ")", so the counts stay equal.
@@ -224,13 +260,13 @@ class Evaluator {
             const std::size_t open = before.rfind('(');
             if (open == std::string::npos) {
                 std::string whole = std::move(before);
-                whole.append(afterReversed.rbegin(), afterReversed.rend());
+                AppendReversed(whole, afterReversed);
                 return Scan(whole, true);
             }
             group.assign(before, open + 1);
             const std::size_t close = group.find(')');
             if (close != std::string::npos) {
-                afterReversed.append(group.rbegin(), group.rend() - static_cast<long>(close) - 1);
+                AppendReversed(afterReversed, std::string_view(group).substr(close + 1));
                 group.resize(close + 1);
             } else {
                 // The group runs on into the part after the previous group.
@@ -250,24 +286,27 @@ class Evaluator {
             }
             // "()" gives whatever value slot 1 still holds, or nothing in the first pass.
             const std::string value = value_[1] ? ValueText(*value_[1]) : std::string();
-            afterReversed.append(value.rbegin(), value.rend());
+            AppendReversed(afterReversed, value);
         }
     }
 
     // One reduction pass over `text`; numbers are applied strictly from left to right. Returns
-    // false when the evaluation must end with no result.
+    // false when the evaluation must end with no result. The working text holds no blanks
+    // (the first stage drops them), so a number is one run of characters.
     bool Scan(std::string_view text, bool wholeText) {
         int operands = 0;
-        std::string number;
+        std::size_t numberStart = 0;
+        std::size_t numberLength = 0;
         bool pending = false;
         bool inNumber = false;
         bool stop = false;
         for (std::size_t k = 0; k < text.size() && !stop; ++k) {
             const char c = text[k];
-            if (c == ' ') {
-                // nothing
-            } else if (IsDigit(c) || c == '.' || (c == '-' && !inNumber)) {
-                number += c;
+            if (IsDigit(c) || c == '.' || (c == '-' && !inNumber)) {
+                if (numberLength == 0) {
+                    numberStart = k;
+                }
+                ++numberLength;
                 pending = true;
                 inNumber = true;
             } else if (IsOperator(c)) {
@@ -283,14 +322,15 @@ class Evaluator {
             if (wholeText && k + 1 == text.size()) {
                 pending = false;
             }
-            if (!number.empty() && !pending) {
+            if (numberLength > 0 && !pending) {
                 ++operands;
-                const std::optional<double> value = ReadNumber(number);
+                const std::optional<double> value =
+                    ReadNumber(text.substr(numberStart, numberLength));
                 if (!value) {
                     return false;
                 }
                 value_[static_cast<std::size_t>(operands)] = *value;
-                number.clear();
+                numberLength = 0;
             }
             if (operands == 2) {
                 if (!Combine()) {

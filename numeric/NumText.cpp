@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "numeric/DecimalDigits.h"
 #include "numeric/Rounding.h"
 
 namespace tooling::numeric {
@@ -21,30 +22,20 @@ std::string BaseText(double value, int significant) {
     if (value == 0.0) {
         return "0";  // also -0
     }
-    std::array<char, 64> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                      std::chars_format::scientific, significant - 1);
-    const std::string_view text(buffer.data(),
-                                static_cast<std::size_t>(written.ptr - buffer.data()));
-    const std::size_t e = text.find('e');
-    std::string digits;
-    for (char c : text.substr(0, e)) {
-        if (c != '.') {
-            digits.push_back(c);
-        }
-    }
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
-    const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    const DecimalDigits decimal = DecimalDigitsOf(std::fabs(value), significant);
+    const std::string_view digits = decimal.digits();
+    const int exponent = decimal.exponent;
 
-    std::string out = std::signbit(value) ? "-" : "";
+    std::string out;
+    out.reserve(32);
+    if (std::signbit(value)) {
+        out += '-';
+    }
     if (exponent < -4 || exponent > 14) {
         out += digits.front();
         if (digits.size() > 1) {
             out += '.';
-            out.append(digits, 1);
+            out.append(digits.substr(1));
         }
         out += exponent < 0 ? "E-" : "E+";
         const int magnitude = std::abs(exponent);
@@ -62,9 +53,9 @@ std::string BaseText(double value, int significant) {
             out += digits;
             out.append(whole - digits.size(), '0');
         } else {
-            out.append(digits, 0, whole);
+            out.append(digits.substr(0, whole));
             out += '.';
-            out.append(digits, whole);
+            out.append(digits.substr(whole));
         }
     }
     return out;

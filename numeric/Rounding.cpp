@@ -3,8 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
+#include <string_view>
+
+#include "numeric/DecimalDigits.h"
 
 namespace tooling::numeric {
 
@@ -17,55 +18,44 @@ double RoundHalfEven(double value, int decimals) {
         return value;
     }
     const bool negative = std::signbit(value);
-    std::array<char, 64> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                       std::fabs(value), std::chars_format::scientific);
-    const std::string_view text(buffer.data(),
-                                static_cast<std::size_t>(written.ptr - buffer.data()));
-    // text is d[.ddd]e±x: the digits, and the power of ten of the first one.
-    const std::size_t e = text.find('e');
-    std::string digits;
-    for (char c : text.substr(0, e)) {
-        if (c != '.') {
-            digits.push_back(c);
-        }
-    }
-    const long exponent = std::strtol(std::string(text.substr(e + 1)).c_str(), nullptr, 10);
+    const DecimalDigits decimal = DecimalDigitsOf(std::fabs(value));
+    const std::string_view digits = decimal.digits();
 
     // Digits kept: those in front of the point and `decimals` after it.
-    const long keep = exponent + 1 + static_cast<long>(decimals);
+    const long keep = static_cast<long>(decimal.exponent) + 1 + static_cast<long>(decimals);
     if (keep >= static_cast<long>(digits.size())) {
         return value;
     }
-    std::string kept;
+    // The kept digits, one more place for a carry, then "e-<decimals>".
+    std::array<char, 64> text{};
+    std::size_t length = 0;
     bool up = false;
-    if (keep < 0) {
-        up = false;
-    } else {
-        kept = digits.substr(0, static_cast<std::size_t>(keep));
-        const char next = digits[static_cast<std::size_t>(keep)];
-        const bool more = static_cast<std::size_t>(keep) + 1 < digits.size();
-        const bool odd = !kept.empty() && (kept.back() - '0') % 2 == 1;
+    if (keep >= 0) {
+        const auto kept = static_cast<std::size_t>(keep);
+        text[length++] = '0';
+        for (std::size_t i = 0; i < kept; ++i) {
+            text[length++] = digits[i];
+        }
+        const char next = digits[kept];
+        const bool more = kept + 1 < digits.size();
+        const bool odd = (text[length - 1] - '0') % 2 == 1;
         up = next > '5' || (next == '5' && (more || odd));
-    }
-    if (kept.empty()) {
-        kept = "0";
+    } else {
+        text[length++] = '0';
     }
     if (up) {
-        std::size_t i = kept.size();
-        while (i > 0 && kept[i - 1] == '9') {
-            kept[--i] = '0';
+        // The leading "0" takes the carry of 9.99 -> 10.00.
+        std::size_t i = length - 1;
+        while (text[i] == '9') {
+            text[i--] = '0';
         }
-        if (i == 0) {
-            kept.insert(kept.begin(), '1');
-        } else {
-            ++kept[i - 1];
-        }
+        ++text[i];
     }
-    // The kept digits stand for kept * 10^-decimals.
-    const std::string result = kept + "e-" + std::to_string(decimals);
+    text[length++] = 'e';
+    text[length++] = '-';
+    const auto end = std::to_chars(text.data() + length, text.data() + text.size(), decimals);
     double rounded = 0.0;
-    std::from_chars(result.data(), result.data() + result.size(), rounded);
+    std::from_chars(text.data(), end.ptr, rounded);
     return negative ? -rounded : rounded;
 }
 

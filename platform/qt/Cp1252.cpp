@@ -28,15 +28,20 @@ QString FromCp1252(std::string_view bytes) {
 std::string ToCp1252(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar ch : text) {
-        const char16_t code = ch.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t code = text[i].unicode();
         char byte = '?';
         if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
             byte = static_cast<char>(code);
+        } else if (QChar::isHighSurrogate(code)) {
+            // One character outside the basic plane: one "?", not one per half.
+            if (i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                ++i;
+            }
         } else {
-            for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-                if (kHighControls[i] == code) {
-                    byte = static_cast<char>(0x80 + i);
+            for (std::size_t k = 0; k < kHighControls.size(); ++k) {
+                if (kHighControls[k] == code) {
+                    byte = static_cast<char>(0x80 + k);
                     break;
                 }
             }

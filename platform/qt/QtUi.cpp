@@ -13,11 +13,32 @@ namespace {
 const QString kTitle = QStringLiteral("Ostrevan");
 }
 
+class QtUi::NormalPointer {
+  public:
+    explicit NormalPointer(bool waiting) : waiting_(waiting) {
+        if (waiting_) {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+    ~NormalPointer() {
+        if (waiting_) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+
+  private:
+    bool waiting_;
+};
+
 void QtUi::Message(std::string_view text) {
+    const NormalPointer pointer(waiting_);
     QMessageBox::warning(QApplication::activeWindow(), kTitle, FromCp1252(text));
 }
 
 bool QtUi::Ask(std::string_view text) {
+    const NormalPointer pointer(waiting_);
     return QMessageBox::warning(QApplication::activeWindow(), kTitle, FromCp1252(text),
                                 QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
@@ -28,6 +49,10 @@ void QtUi::Beep() {
 }
 
 void QtUi::SetWaitCursor(bool on) {
+    if (on == waiting_) {
+        return;
+    }
+    waiting_ = on;
     if (on) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
@@ -36,7 +61,8 @@ void QtUi::SetWaitCursor(bool on) {
 }
 
 void QtUi::StartupError(std::string_view text) {
-    std::cerr << "Ostrevan Tool Library: " << text << '\n';
+    std::cerr << FromCp1252(text).toLocal8Bit().toStdString() << std::endl;
+    const NormalPointer pointer(waiting_);
     QMessageBox::warning(nullptr, kTitle, FromCp1252(text));
 }
 

@@ -12,8 +12,16 @@ class QtUi : public Ui {
     void Message(std::string_view text) override;
     bool Ask(std::string_view text) override;
     void Beep() override;
+    // The hourglass is on or off, however often either is asked for. A box shown meanwhile
+    // has the normal pointer.
     void SetWaitCursor(bool on) override;
     void StartupError(std::string_view text) override;
+
+  private:
+    // Takes the hourglass away while a box is up.
+    class NormalPointer;
+
+    bool waiting_ = false;
 };
 
 }  // namespace tooling::platform

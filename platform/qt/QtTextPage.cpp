@@ -1,0 +1,163 @@
+#include "platform/qt/QtTextPage.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+#include "platform/qt/Cp1252.h"
+
+namespace tooling::platform {
+
+namespace {
+
+constexpr double kPointSize = 10;
+constexpr double kMarginMm = 15;
+// Positions within this many device pixels count as the same column.
+constexpr double kSlack = 0.01;
+
+QPageLayout::Orientation ToQt(Orientation orientation) {
+    return orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
+QtTextPage::QtTextPage() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    font_.setPointSizeF(kPointSize);
+    orientation_ = printer_->pageLayout().orientation() == QPageLayout::Landscape
+                       ? Orientation::Landscape
+                       : Orientation::Portrait;
+}
+
+QtTextPage::QtTextPage(const std::string& pdfPath) : QtTextPage() {
+    toPdf_ = true;
+    pdfPath_ =
+        QFile::decodeName(QByteArray(pdfPath.data(), static_cast<qsizetype>(pdfPath.size())));
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    orientation_ = Orientation::Portrait;
+}
+
+QtTextPage::~QtTextPage() {
+    if (painter_ && painter_->isActive()) {
+        painter_->end();
+    }
+}
+
+void QtTextPage::SetFontName(const std::string& name) {
+    font_.setFamily(FromCp1252(name));
+}
+
+void QtTextPage::SetBold(bool on) {
+    font_.setBold(on);
+}
+
+void QtTextPage::SetItalic(bool on) {
+    font_.setItalic(on);
+}
+
+void QtTextPage::SetUnderline(bool on) {
+    font_.setUnderline(on);
+}
+
+Orientation QtTextPage::GetOrientation() const {
+    return orientation_;
+}
+
+void QtTextPage::SetOrientation(Orientation orientation) {
+    orientation_ = orientation;
+    // Within a document the change holds from the next page on.
+    printer_->setPageOrientation(ToQt(orientation));
+}
+
+void QtTextPage::Begin() {
+    if (painter_ && painter_->isActive()) {
+        return;
+    }
+    if (toPdf_) {
+        printer_->setOutputFileName(pdfPath_);
+    } else {
+        const QString name = QPrinterInfo::defaultPrinterName();
+        if (name.isEmpty()) {
+            throw PrinterError("no printer installed");
+        }
+        if (printer_->printerName() != name) {
+            printer_->setPrinterName(name);
+        }
+        if (!printer_->isValid()) {
+            throw PrinterError("the printer cannot be used");
+        }
+    }
+    printer_->setFullPage(false);
+    printer_->setPageOrientation(ToQt(orientation_));
+    printer_->setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                             QPageLayout::Millimeter);
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>();
+    }
+    if (!painter_->begin(printer_.get())) {
+        throw PrinterError(toPdf_ ? "cannot write the file " + pdfPath_.toStdString()
+                                  : std::string("the printer is not ready"));
+    }
+    y_ = 0;
+}
+
+void QtTextPage::BreakPageIfFull(double lineHeight) {
+    const double pageHeight = printer_->pageRect(QPrinter::DevicePixel).height();
+    if (y_ > 0 && y_ + lineHeight > pageHeight) {
+        if (!printer_->newPage()) {
+            Fail("cannot start a new page");
+        }
+        y_ = 0;
+    }
+}
+
+void QtTextPage::PrintLine(const std::vector<PageItem>& items) {
+    Begin();
+    painter_->setFont(font_);
+    const QFontMetricsF metrics(font_, printer_.get());
+    const double lineHeight = metrics.lineSpacing();
+    const double columnWidth = metrics.averageCharWidth();
+    BreakPageIfFull(lineHeight);
+    double x = 0;  // where the line's text has got to
+    for (const PageItem& item : items) {
+        const double stop = (std::max(item.column, 1) - 1) * columnWidth;
+        if (x > stop + kSlack) {
+            y_ += lineHeight;
+            BreakPageIfFull(lineHeight);
+        }
+        const QString text = FromCp1252(item.text);
+        painter_->drawText(QPointF(stop, y_ + metrics.ascent()), text);
+        x = stop + metrics.horizontalAdvance(text);
+    }
+    if (!painter_->isActive()) {
+        Fail("the printer stopped");
+    }
+    y_ += lineHeight;
+}
+
+void QtTextPage::EndDoc() {
+    if (!painter_ || !painter_->isActive()) {
+        return;  // nothing printed, nothing to send
+    }
+    if (!painter_->end()) {
+        throw PrinterError("the document could not be finished");
+    }
+    if (toPdf_ && QFileInfo(pdfPath_).size() <= 0) {
+        throw PrinterError("cannot write the file " + pdfPath_.toStdString());
+    }
+}
+
+void QtTextPage::Fail(const std::string& what) {
+    if (painter_ && painter_->isActive()) {
+        printer_->abort();
+        painter_->end();
+    }
+    throw PrinterError(what);
+}
+
+}  // namespace tooling::platform

@@ -71,37 +71,38 @@ std::string Format(double value, int decimals, int significant) {
     if (!std::isfinite(value)) {
         value = 0.0;
     }
-    std::string text;
-    if (decimals < 0) {
-        text = BaseText(value, significant);
-        if (HasNegativeExponent(text)) {
-            text = "0";
-        }
-    } else {
-        if (decimals > kMaxDecimals) {
-            decimals = kMaxDecimals;
-        }
-        text = BaseText(RoundHalfEven(value, decimals), significant);
-        if (HasNegativeExponent(text)) {
-            text = "0";
-        }
-        const std::size_t point = text.find('.');
-        if (point == std::string::npos) {
-            text += ".000000";
-        } else if (point == 0) {
-            text = "0" + text + "000000";
-        } else {
-            text += "000000";
-        }
-        const std::size_t p = text.find('.');
-        text.resize(decimals == 0 ? p : p + 1 + static_cast<std::size_t>(decimals));
+    if (decimals > kMaxDecimals) {
+        decimals = kMaxDecimals;
     }
+    std::string text = BaseText(decimals < 0 ? value : RoundHalfEven(value, decimals), significant);
+    if (HasNegativeExponent(text)) {
+        text = "0";
+    }
+    // A "0" in front of a leading point, after the sign.
+    std::string out;
+    out.reserve(text.size() + 8);
     if (text.starts_with('.')) {
-        text.insert(0, 1, '0');
+        out += '0';
+        out += text;
     } else if (text.starts_with("-.")) {
-        text.insert(1, 1, '0');
+        out += "-0";
+        out.append(text, 1);
+    } else {
+        out += text;
     }
-    return text;
+    if (decimals >= 0) {
+        // Exactly `decimals` decimals, padded with zeros; none and no point for 0.
+        std::size_t point = out.find('.');
+        if (point == std::string::npos) {
+            point = out.size();
+            out += '.';
+        }
+        out.resize(point + 1 + static_cast<std::size_t>(decimals), '0');
+        if (decimals == 0) {
+            out.resize(point);
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -126,7 +127,13 @@ std::string IntText(std::int16_t value) {
 }
 
 std::string PrintedNumber(std::int16_t value) {
-    return (value < 0 ? "" : " ") + IntText(value) + " ";
+    std::string text;
+    if (value >= 0) {
+        text += ' ';
+    }
+    text += IntText(value);
+    text += ' ';
+    return text;
 }
 
 }  // namespace tooling::numeric

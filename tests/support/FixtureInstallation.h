@@ -68,7 +68,8 @@ class FixtureInstallation {
                        std::string_view library);
 
     // The platform (real files, fake user interface, printer and processes) and a fresh
-    // session on it whose start folder is ProgramDir().
+    // session on it whose start folder is ProgramDir(). Its file system skips the flush to
+    // disk (fsync) of replaced files; nothing else differs from the real one.
     TestServices& services() { return *services_; }
     FakeUi& ui() { return services_->ui; }
     core::Session& session() { return *session_; }

@@ -1,10 +1,290 @@
 #include "ui/ToolLibrary.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "core/Session.h"
+#include "library/LibrarySetUp.h"
+#include "platform/qt/Cp1252.h"
+#include "tools/ShapeChoice.h"
+#include "tools/StatusTexts.h"
+#include "tools/ToolShapes.h"
+#include "turrets/DefaultTools.h"
+#include "ui/LibraryFormDialog.h"
+#include "ui/StatusLine.h"
+
 namespace tooling::ui {
 
-ToolLibrary::ToolLibrary(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+QString Caption(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ToolLibrary::ToolLibrary(core::Session& session, QWidget* parent)
+    : QMainWindow(parent), session_(session) {
+    setObjectName(QStringLiteral("ToolLibrary"));
     setWindowTitle(QStringLiteral("Tool Library"));
+    BuildMenus();
+    BuildClientArea();
     resize(800, 560);
+}
+
+QAction* ToolLibrary::AddItem(QMenu* menu, const QString& name, const QString& caption) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    if (menu != nullptr) {
+        menu->addAction(action);
+    } else {
+        menuBar()->addAction(action);
+    }
+    return action;
+}
+
+void ToolLibrary::AddSeparator(QMenu* menu, const QString& name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+void ToolLibrary::BuildMenus() {
+    // Entries whose commands are not part of the program yet stay disabled; MenusOn leaves them
+    // so.
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_->setObjectName(QStringLiteral("FileMenu"));
+    const std::array<QString, 3> libraryCaptions = {QStringLiteral("Select Tool &Library"),
+                                                    QStringLiteral("Create New Tool Library"),
+                                                    QStringLiteral("Delete Tool Libray")};
+    for (int i = 0; i < 3; ++i) {
+        QAction* item = AddItem(fileMenu_, QStringLiteral("LibraryItem%1").arg(i + 1),
+                                libraryCaptions[static_cast<std::size_t>(i)]);
+        connect(item, &QAction::triggered, this, [this, i] { LibraryItem_Click(i + 1); });
+        libraryItem_[static_cast<std::size_t>(i)] = item;
+    }
+    AddSeparator(fileMenu_, QStringLiteral("sep11"));
+
+    QMenu* defToolMenu = fileMenu_->addMenu(QStringLiteral("Default Tools"));
+    defToolMenu->setObjectName(QStringLiteral("DefToolMenu"));
+    const std::array<QString, 4> defaultCaptions = {
+        QStringLiteral("X Shearing Tool"), QStringLiteral("Y Shearing Tool"),
+        QStringLiteral("Clearing Tool"), QStringLiteral("Nibbling Tool")};
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = AddItem(defToolMenu, QStringLiteral("DefaultTool%1").arg(i + 1),
+                                defaultCaptions[static_cast<std::size_t>(i)]);
+        item->setCheckable(true);
+        item->setEnabled(false);
+        defaultTool_[static_cast<std::size_t>(i)] = item;
+    }
+    AddSeparator(fileMenu_, QStringLiteral("sep12"));
+
+    QMenu* turretMenu = fileMenu_->addMenu(QStringLiteral("Standard Turrets"));
+    turretMenu->setObjectName(QStringLiteral("TurretMenu"));
+    const std::array<QString, 5> turretCaptions = {
+        QStringLiteral("Create Turret"), QStringLiteral("Duplicate Turret"),
+        QStringLiteral("Edit Turret"), QStringLiteral("Delete Turret"),
+        QStringLiteral("Print Turret")};
+    for (int i = 0; i < 5; ++i) {
+        AddItem(turretMenu, QStringLiteral("TurretItem%1").arg(i + 1),
+                turretCaptions[static_cast<std::size_t>(i)])
+            ->setEnabled(false);
+    }
+    AddSeparator(fileMenu_, QStringLiteral("sep13"));
+    AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List"))
+        ->setEnabled(false);
+    AddSeparator(fileMenu_, QStringLiteral("sep14"));
+    AddItem(fileMenu_, QStringLiteral("ExportItem"), QStringLiteral("Export Special Tools"))
+        ->setEnabled(false);
+    AddSeparator(fileMenu_, QStringLiteral("sep15"));
+    exitLibrary_ = AddItem(fileMenu_, QStringLiteral("ExitLibrary"), QStringLiteral("E&xit"));
+    connect(exitLibrary_, &QAction::triggered, this, &ToolLibrary::ExitLibrary_Click);
+
+    toolShapeMenu_ = menuBar()->addMenu(QStringLiteral("Tool &Shape"));
+    toolShapeMenu_->setObjectName(QStringLiteral("ToolShapeMenu"));
+    for (int i = 0; i < tools::kShapeCount; ++i) {
+        QAction* item = AddItem(toolShapeMenu_, QStringLiteral("ToolShape%1").arg(i + 1),
+                                Caption(tools::kShapes[static_cast<std::size_t>(i)].caption));
+        item->setCheckable(true);
+        item->setChecked(i == 0);
+        connect(item, &QAction::triggered, this, [this, i] { ToolShape_Click(i + 1); });
+        toolShape_[static_cast<std::size_t>(i)] = item;
+    }
+
+    addTool_ = AddItem(nullptr, QStringLiteral("AddTool"), QStringLiteral("&Add Tool"));
+    editTool_ = AddItem(nullptr, QStringLiteral("EditTool"), QStringLiteral("Edit Tool"));
+    deleteTool_ = AddItem(nullptr, QStringLiteral("DeleteTool"), QStringLiteral("Delete Tool"));
+
+    measureMenu_ = menuBar()->addMenu(QStringLiteral("Measurement"));
+    measureMenu_->setObjectName(QStringLiteral("MeasureMenu"));
+    const std::array<QString, 2> measureCaptions = {QStringLiteral("Metric (mm)"),
+                                                    QStringLiteral("Imperial ( \" )")};
+    for (int i = 0; i < 2; ++i) {
+        QAction* item = AddItem(measureMenu_, QStringLiteral("Measurement%1").arg(i + 1),
+                                measureCaptions[static_cast<std::size_t>(i)]);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, i] { Measurement_Click(i + 1); });
+        measurement_[static_cast<std::size_t>(i)] = item;
+    }
+
+    toolSettings_ =
+        AddItem(nullptr, QStringLiteral("ToolSettings"), QStringLiteral("Tool Settings"));
+    SetMenusEnabled(true);
+
+    // F10 opens the first menu that can be used, as on the common desktops; the arrow keys then
+    // move along the menu bar. The access keys open their menus directly.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        for (QAction* entry : menuBar()->actions()) {
+            if (entry->menu() != nullptr && entry->isEnabled() && entry->isVisible()) {
+                menuBar()->setActiveAction(entry);
+                return;
+            }
+        }
+    });
+}
+
+void ToolLibrary::BuildClientArea() {
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* menuLine = new QFrame(client);
+    menuLine->setObjectName(QStringLiteral("MenuLine"));
+    menuLine->setFrameShape(QFrame::HLine);
+    menuLine->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(menuLine);
+
+    // The tool list of the current shape; hidden until a tool command shows it.
+    toolFrame_ = new QGroupBox(client);
+    toolFrame_->setObjectName(QStringLiteral("ToolFrame"));
+    auto* toolLayout = new QVBoxLayout(toolFrame_);
+    listLabel_ = new QLabel(toolFrame_);
+    listLabel_->setObjectName(QStringLiteral("ListLabel"));
+    toolLayout->addWidget(listLabel_);
+    toolFrame_->hide();
+    layout->addWidget(toolFrame_);
+    layout->addStretch(1);
+
+    statusBar_ = new StatusLine(client);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    layout->addWidget(statusBar_);
+    setCentralWidget(client);
+}
+
+core::StartOutcome ToolLibrary::Form_Load() {
+    const core::StartOutcome outcome = library::StartSession(session_);
+    if (outcome == core::StartOutcome::Ready) {
+        SetUpWindow();
+    }
+    return outcome;
+}
+
+void ToolLibrary::SetUpWindow() {
+    tools::ResetToolCommands(session_);
+    ClearStnLidx();
+    tools::SetStartShape(session_);
+    toolShapeMenu_->menuAction()->setEnabled(!session_.machine.RouterMachine);
+    listLabel_->setText(Caption(tools::ListHeader(1)));
+    toolSettings_->setVisible(session_.machine.ToolSettingsOn);
+    ShowMeasurementMarks();
+    ShowDefaultToolMarks();
+    ToolStatus();
+}
+
+void ToolLibrary::ToolStatus() {
+    for (QAction* item : toolShape_) {
+        item->setChecked(false);
+    }
+    toolShape_[static_cast<std::size_t>(tools::CheckedShapeItem(session_) - 1)]->setChecked(true);
+    const tools::StatusTexts texts = tools::MakeStatusTexts(session_);
+    statusBar_->SetTexts(platform::FromCp1252(texts.left), platform::FromCp1252(texts.middle),
+                         platform::FromCp1252(texts.right));
+}
+
+void ToolLibrary::ClearStnLidx() {
+    tools::ClearStnLidx(session_);
+}
+
+void ToolLibrary::MenusOff() {
+    SetMenusEnabled(false);
+}
+
+void ToolLibrary::MenusOn() {
+    SetMenusEnabled(true);
+}
+
+void ToolLibrary::SetMenusEnabled(bool on) {
+    fileMenu_->menuAction()->setEnabled(on);
+    toolShapeMenu_->menuAction()->setEnabled(on && !session_.machine.RouterMachine);
+    measureMenu_->menuAction()->setEnabled(on);
+    exitLibrary_->setEnabled(on);
+    // The tool commands and the tool settings come with their own parts of the program.
+    for (QAction* pending : {addTool_, editTool_, deleteTool_, toolSettings_}) {
+        pending->setEnabled(false);
+    }
+}
+
+void ToolLibrary::LibraryItem_Click(int index) {
+    if (index < 1 || index > 3) {
+        return;
+    }
+    MenusOff();
+    session_.cmd.LibraryMode = static_cast<std::int16_t>(index);
+    ShowLibraryForm(session_, this);
+    ToolStatus();
+    // Another library brings its own default tools.
+    ShowDefaultToolMarks();
+    MenusOn();
+}
+
+void ToolLibrary::ToolShape_Click(int index) {
+    if (tools::ChooseShape(session_, index)) {
+        listLabel_->setText(Caption(tools::ListHeader(session_.win.CurShapeNo)));
+    }
+    ToolStatus();
+}
+
+void ToolLibrary::Measurement_Click(int index) {
+    if (index != 1 && index != 2) {
+        return;
+    }
+    session_.machine.ImperialDisplay = index == 2;
+    ShowMeasurementMarks();
+    ToolStatus();
+}
+
+void ToolLibrary::ExitLibrary_Click() {
+    close();
+}
+
+void ToolLibrary::closeEvent(QCloseEvent* event) {
+    // Every command has written its files when it completed: nothing to save, nothing to ask.
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+QString ToolLibrary::listHeader() const {
+    return listLabel_->text();
+}
+
+void ToolLibrary::ShowMeasurementMarks() {
+    measurement_[0]->setChecked(!session_.machine.ImperialDisplay);
+    measurement_[1]->setChecked(session_.machine.ImperialDisplay);
+}
+
+void ToolLibrary::ShowDefaultToolMarks() {
+    for (int k = 1; k <= 4; ++k) {
+        defaultTool_[static_cast<std::size_t>(k - 1)]->setChecked(
+            turrets::DefaultDefined(session_, k));
+    }
 }
 
 }  // namespace tooling::ui

@@ -1,15 +1,85 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
+
+#include "core/StartUp.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+
+namespace tooling::core {
+struct Session;
+}
 
 namespace tooling::ui {
 
-// The main window: menus, frames and the status line.
+class StatusLine;
+
+// The main window: the menu bar that holds every command, the frames the commands show and the
+// status line naming the library, the tool shape and the machine.
 class ToolLibrary : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit ToolLibrary(QWidget* parent = nullptr);
+    explicit ToolLibrary(core::Session& session, QWidget* parent = nullptr);
+
+    // Start-up followed by the window's own set-up. Returns Refused when the program must end
+    // quietly (a sibling program is missing); a file error throws platform::FileError. The
+    // window is not shown here, so on either failure nothing of it has appeared.
+    core::StartOutcome Form_Load();
+    // The window's own set-up, on a session whose start-up has been done.
+    void SetUpWindow();
+
+    // Redraws the status line and moves the Tool Shape check mark to the current shape.
+    void ToolStatus();
+    // Forgets the station lines the add dialogs remembered.
+    void ClearStnLidx();
+    // Every command that shows a frame or a dialog calls MenusOff first and MenusOn last.
+    void MenusOff();
+    void MenusOn();
+
+    void LibraryItem_Click(int index);
+    void ToolShape_Click(int index);
+    void Measurement_Click(int index);
+    void ExitLibrary_Click();
+
+    const StatusLine& statusLine() const { return *statusBar_; }
+    QString listHeader() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption);
+    void AddSeparator(QMenu* menu, const QString& name);
+    void BuildMenus();
+    void BuildClientArea();
+    void ShowMeasurementMarks();
+    void ShowDefaultToolMarks();
+    void SetMenusEnabled(bool on);
+
+    core::Session& session_;
+
+    QMenu* fileMenu_ = nullptr;
+    QMenu* toolShapeMenu_ = nullptr;
+    QMenu* measureMenu_ = nullptr;
+    std::array<QAction*, 3> libraryItem_{};
+    std::array<QAction*, 4> defaultTool_{};
+    std::array<QAction*, 14> toolShape_{};
+    std::array<QAction*, 2> measurement_{};
+    QAction* addTool_ = nullptr;
+    QAction* editTool_ = nullptr;
+    QAction* deleteTool_ = nullptr;
+    QAction* toolSettings_ = nullptr;
+    QAction* exitLibrary_ = nullptr;
+
+    QGroupBox* toolFrame_ = nullptr;
+    QLabel* listLabel_ = nullptr;
+    StatusLine* statusBar_ = nullptr;
 };
 
 }  // namespace tooling::ui

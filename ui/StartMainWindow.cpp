@@ -1,0 +1,31 @@
+#include "ui/StartMainWindow.h"
+
+#include <exception>
+#include <string>
+
+#include "core/StartUp.h"
+#include "platform/FileError.h"
+#include "platform/Ui.h"
+#include "ui/ToolLibrary.h"
+
+namespace tooling::ui {
+
+namespace {
+const std::string kCannotStart = "The Tool Library cannot start: ";
+}
+
+int StartMainWindow(ToolLibrary& window, platform::Ui& ui) {
+    try {
+        if (window.Form_Load() == core::StartOutcome::Refused) {
+            return kExitRefused;
+        }
+        return 0;
+    } catch (const platform::FileError& error) {
+        ui.StartupError(kCannotStart + error.what());
+    } catch (const std::exception& error) {
+        ui.StartupError(kCannotStart + error.what());
+    }
+    return kExitStartupError;
+}
+
+}  // namespace tooling::ui

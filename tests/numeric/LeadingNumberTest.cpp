@@ -51,6 +51,7 @@ TEST(LeadingNumberTest, ReadsTheNumberATextBeginsWith) {
         {"1e400", inf},
         {"-9.9D999", -inf},
         {"1e99999999999999999999", inf},
+        {"1e0000000000000000000000005", 100000},
         {"1e-400", 0},
         {"0." + std::string(400, '0') + "1", 0},
         {"0e999999", 0},

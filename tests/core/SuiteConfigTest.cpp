@@ -98,15 +98,6 @@ TEST(ReadSuiteConfig, MissingOrShortConfigurationIsAFileError) {
     EXPECT_EQ(FileErrorOf(fx.session()), "\"" + path + "\": file not found");
 }
 
-TEST(ReadSuiteConfig, ConfigurationIsReadFromTheStartFolder) {
-    FixtureInstallation fx;
-    fx.Write("Elsewhere/Ostrevan.cfg",
-             Cfg({fx.ProgramDir(), fx.DataDir(), fx.UserRoot(), "3", ""}));
-    fx.session().inst.StartDir = fx.Path("Elsewhere/");
-    ReadSuiteConfig(fx.session());
-    EXPECT_EQ(fx.session().inst.MachineNo, 3);
-}
-
 TEST(ReadSuiteConfig, SiblingsDecidePresenceFlags) {
     struct Row {
         std::vector<const char*> dropped;

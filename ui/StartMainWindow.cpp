@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/StartUp.h"
-#include "platform/FileError.h"
 #include "platform/Ui.h"
 #include "ui/ToolLibrary.h"
 
@@ -20,9 +19,7 @@ int StartMainWindow(ToolLibrary& window, platform::Ui& ui) {
             return kExitRefused;
         }
         return 0;
-    } catch (const platform::FileError& error) {
-        ui.StartupError(kCannotStart + error.what());
-    } catch (const std::exception& error) {
+    } catch (const std::exception& error) {  // platform::FileError above all
         ui.StartupError(kCannotStart + error.what());
     }
     return kExitStartupError;

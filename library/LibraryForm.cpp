@@ -27,8 +27,7 @@ constexpr std::string_view kEmpty = "Empty";
 
 // The characters a library name may hold: those the name box lets through.
 bool ValidNameChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           std::string_view("&()+-._ ").find(c) != std::string_view::npos;
+    return numeric::KeyInMode(static_cast<unsigned char>(c), kNameKeyMode);
 }
 
 void DeleteOwnFiles(platform::FileSystem& fs, const std::string& folder, std::string_view library,

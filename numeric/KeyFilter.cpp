@@ -84,6 +84,11 @@ bool InSet(const KeySet& set, int key) {
 
 }  // namespace
 
+bool KeyInMode(int key, int mode) {
+    const KeySet set = SetOf(mode);
+    return set.everyKey || InSet(set, key);
+}
+
 int KeyFilter(int key, int mode, std::string_view trimmedText, int selectionLength,
               const std::function<void()>& beep) {
     if (key == kBackspace || key == kEnter) {

@@ -14,4 +14,8 @@ inline constexpr int kEnter = 13;
 int KeyFilter(int key, int mode, std::string_view trimmedText, int selectionLength,
               const std::function<void()>& beep);
 
+// The key belongs to the set of keys the mode takes (its length limit and the rule against a
+// leading blank aside).
+bool KeyInMode(int key, int mode);
+
 }  // namespace tooling::numeric

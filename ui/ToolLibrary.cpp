@@ -23,14 +23,6 @@
 
 namespace tooling::ui {
 
-namespace {
-
-QString Caption(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 ToolLibrary::ToolLibrary(core::Session& session, QWidget* parent)
     : QMainWindow(parent), session_(session) {
     setObjectName(QStringLiteral("ToolLibrary"));
@@ -109,8 +101,9 @@ void ToolLibrary::BuildMenus() {
     toolShapeMenu_ = menuBar()->addMenu(QStringLiteral("Tool &Shape"));
     toolShapeMenu_->setObjectName(QStringLiteral("ToolShapeMenu"));
     for (int i = 0; i < tools::kShapeCount; ++i) {
-        QAction* item = AddItem(toolShapeMenu_, QStringLiteral("ToolShape%1").arg(i + 1),
-                                Caption(tools::kShapes[static_cast<std::size_t>(i)].caption));
+        QAction* item =
+            AddItem(toolShapeMenu_, QStringLiteral("ToolShape%1").arg(i + 1),
+                    platform::FromCp1252(tools::kShapes[static_cast<std::size_t>(i)].caption));
         item->setCheckable(true);
         item->setChecked(i == 0);
         connect(item, &QAction::triggered, this, [this, i] { ToolShape_Click(i + 1); });
@@ -192,7 +185,7 @@ void ToolLibrary::SetUpWindow() {
     ClearStnLidx();
     tools::SetStartShape(session_);
     toolShapeMenu_->menuAction()->setEnabled(!session_.machine.RouterMachine);
-    listLabel_->setText(Caption(tools::ListHeader(1)));
+    listLabel_->setText(platform::FromCp1252(tools::ListHeader(1)));
     toolSettings_->setVisible(session_.machine.ToolSettingsOn);
     ShowMeasurementMarks();
     ShowDefaultToolMarks();
@@ -247,7 +240,7 @@ void ToolLibrary::LibraryItem_Click(int index) {
 
 void ToolLibrary::ToolShape_Click(int index) {
     if (tools::ChooseShape(session_, index)) {
-        listLabel_->setText(Caption(tools::ListHeader(session_.win.CurShapeNo)));
+        listLabel_->setText(platform::FromCp1252(tools::ListHeader(session_.win.CurShapeNo)));
     }
     ToolStatus();
 }

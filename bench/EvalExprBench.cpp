@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "numeric/EvalExpr.h"
@@ -19,34 +20,30 @@ std::string Nested(std::size_t length) {
     return std::string(depth, '(') + "1+2" + std::string(depth, ')');
 }
 
-// (1+2)*(3-1)/(2+2)+... : many groups side by side, reduced from the right.
-std::string Flat(std::size_t length) {
+// "1" and then `pieces` in turn, to about `length` characters.
+std::string Repeated(std::size_t length, std::initializer_list<const char*> pieces) {
     std::string text = "1";
-    static constexpr const char* kGroups[] = {"+(1+2)", "*(3-1)", "/(2+2)", "-(5*1)"};
-    for (std::size_t i = 0; text.size() < length; ++i) {
-        text += kGroups[i % 4];
+    while (text.size() < length) {
+        for (const char* piece : pieces) {
+            text += piece;
+        }
     }
     return text;
+}
+
+// (1+2)*(3-1)/(2+2)+... : many groups side by side, reduced from the right.
+std::string Flat(std::size_t length) {
+    return Repeated(length, {"+(1+2)", "*(3-1)", "/(2+2)", "-(5*1)"});
 }
 
 // 1+2-3*4/5+... without brackets: one pass over the whole text.
 std::string Plain(std::size_t length) {
-    std::string text = "1";
-    static constexpr const char* kTerms[] = {"+2", "-3", "*4", "/5"};
-    for (std::size_t i = 0; text.size() < length; ++i) {
-        text += kTerms[i % 4];
-    }
-    return text;
+    return Repeated(length, {"+2", "-3", "*4", "/5"});
 }
 
 // SIN(30)+ABS(-2)*... : a function call every few characters.
 std::string Functions(std::size_t length) {
-    std::string text = "1";
-    static constexpr const char* kCalls[] = {"+SIN(30)", "*ABS(-2)", "-SQR(16)", "/COS(60)"};
-    for (std::size_t i = 0; text.size() < length; ++i) {
-        text += kCalls[i % 4];
-    }
-    return text;
+    return Repeated(length, {"+SIN(30)", "*ABS(-2)", "-SQR(16)", "/COS(60)"});
 }
 
 template <std::string (*Make)(std::size_t)>

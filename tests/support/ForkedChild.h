@@ -6,9 +6,9 @@
 
 namespace tooling::test {
 
-// Runs a function in a forked child process, with a pipe each way for one-byte signals. The
-// child ends with status 0 when the function returns and 1 when it throws; it never returns
-// into the test program. A child still running when the object goes is killed and reaped.
+// Runs a function in a forked child process that can send the test one-byte signals. The child
+// ends with status 0 when the function returns and 1 when it throws; it never returns into the
+// test program. A child still running when the object goes is killed.
 class ForkedChild {
   public:
     explicit ForkedChild(const std::function<void(ForkedChild&)>& body);
@@ -16,22 +16,18 @@ class ForkedChild {
     ForkedChild(const ForkedChild&) = delete;
     ForkedChild& operator=(const ForkedChild&) = delete;
 
-    // Either side: sends one byte to the other, or waits for one (-1 when the other side has
-    // closed its end or ended).
+    // Child side: sends one byte to the test.
     void Send(char byte);
+    // Test side: the next byte the child sent, or -1 once it has ended.
     int Receive();
-
-    // Parent side: kills the child with SIGKILL, and waits for it to end.
-    void Kill();
-    // Parent side: waits for the child to end and returns its wait status.
+    // Test side: kills the child with SIGKILL; both return its wait status once it has ended.
+    int Kill();
     int Wait();
 
   private:
     pid_t pid_ = -1;
-    int in_ = -1;
-    int out_ = -1;
-    bool reaped_ = false;
-    int status_ = 0;
+    int fd_ = -1;
+    int status_ = -1;  // -1 until the child has been reaped
 };
 
 }  // namespace tooling::test

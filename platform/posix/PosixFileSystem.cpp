@@ -432,7 +432,11 @@ void PosixFileSystem::Replace(std::string_view path, std::string_view bytes) {
 std::unique_ptr<FileLock> PosixFileSystem::Lock(std::string_view path,
                                                 std::chrono::milliseconds wait) {
     const auto [dir, name] = SplitLast(FollowLink(Resolve(path)));
-    const std::string lockPath = Join(dir, "." + name + ".lock");
+    // Names differing only in case are one file, so they share one lock, also while the file
+    // does not exist yet.
+    std::string lowerName = name;
+    std::transform(lowerName.begin(), lowerName.end(), lowerName.begin(), Lower);
+    const std::string lockPath = Join(dir, "." + lowerName + ".lock");
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         // Read-only is enough for flock, and works on a lock file another user created.

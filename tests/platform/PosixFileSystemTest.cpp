@@ -256,10 +256,9 @@ TEST_F(AtomicReplace, AWriterKilledAtAnyMomentLeavesOneWholeContent) {
     EXPECT_EQ(fs.List(P("*.*"), kAll), Names{"Shop.tol"});
 }
 
-// Another process holds the lock of Shop.dft until the test writes a file "go", or until it
-// is killed.
+// Another process holds the lock of Shop.dft, a file not written yet, until the test writes a
+// file "go", or until it is killed.
 TEST_F(FileLock, IsRefusedAfterTheWaitAndHadOnceTheHolderLetsGoOrDies) {
-    WriteFile(P("Shop.dft"), "0");
     for (const bool killed : {false, true}) {
         SCOPED_TRACE(killed ? "holder killed" : "holder lets go");
         std::filesystem::remove(P("go"));
@@ -290,7 +289,7 @@ TEST_F(FileLock, IsRefusedAfterTheWaitAndHadOnceTheHolderLetsGoOrDies) {
         }
         EXPECT_NE(fs.Lock(P("Shop.dft"), 10s), nullptr);
         EXPECT_EQ(holder.Wait(), killed ? SIGKILL : 0);
-        EXPECT_FALSE(FileExists(P(".Shop.dft.lock")));
+        EXPECT_FALSE(FileExists(P(".shop.dft.lock")));
     }
 }
 

@@ -1,52 +1,52 @@
 #pragma once
 
-#include <algorithm>
 #include <filesystem>
-#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/Session.h"
 #include "platform/FileError.h"
 #include "platform/posix/PosixFileSystem.h"
-#include "tests/support/FakeProcess.h"
-#include "tests/support/FakeUi.h"
-#include "tests/support/RecordingPage.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestServices.h"
 
 namespace tooling::test {
 
+// An empty index, and the empty turret of the fixture's three stations.
+inline const std::string kIndex = "******\r\n";
+inline const std::string kEmptyTurret =
+    "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n3, , , 0, 0, 0, 0, , 0\r\n******\r\n";
+
 // The real file system, with faults to order: every delete, copy or replace of a path that
-// contains `failOn` fails, and `onList` runs at each listing.
+// contains `failOn` fails, and so do the next `readFailures` reads.
 class FaultyFileSystem : public platform::PosixFileSystem {
   public:
+    std::string ReadAll(std::string_view path) const override {
+        if (readFailures-- > 0) {
+            throw platform::FileError(std::string(path), "Input/output error");
+        }
+        return PosixFileSystem::ReadAll(path);
+    }
     void DeleteFile(std::string_view path) override {
-        Check(path, "Permission denied");
+        Check(path);
         PosixFileSystem::DeleteFile(path);
     }
     void Copy(std::string_view from, std::string_view to) override {
-        Check(to, "No space left on device");
+        Check(to);
         PosixFileSystem::Copy(from, to);
     }
     void Replace(std::string_view path, std::string_view bytes) override {
-        Check(path, "Read-only file system");
+        Check(path);
         PosixFileSystem::Replace(path, bytes);
     }
-    std::vector<std::string> List(std::string_view pattern,
-                                  platform::ListFilter filter) const override {
-        if (onList) {
-            onList();
-        }
-        return PosixFileSystem::List(pattern, filter);
-    }
-
     std::string failOn;
-    std::function<void()> onList;
+    mutable int readFailures = 0;
 
   private:
-    void Check(std::string_view path, const char* what) const {
+    void Check(std::string_view path) const {
         if (!failOn.empty() && path.find(failOn) != std::string_view::npos) {
-            throw platform::FileError(std::string(path), what);
+            throw platform::FileError(std::string(path), "Permission denied");
         }
     }
 };
@@ -56,18 +56,14 @@ class FaultyFileSystem : public platform::PosixFileSystem {
 class LibraryFixture {
   public:
     LibraryFixture() : session(services) {
-        session.inst.ProgramDir = dir.path() + "Program/";
         session.inst.DataDir = dir.path() + "Data/";
         session.inst.SiblingsPresent = true;
-        session.machine.MachineName = "Test Press";
         session.machine.MachineFolder = "M1";
         session.machine.MaterialDir = session.inst.DataDir + "Material/M1/";
-        session.machine.MachineType = 20;
         session.machine.TurretMachine = true;
         session.machine.StationCount = 3;
         std::filesystem::create_directories(ToolPath(""));
         std::filesystem::create_directories(TurretPath(""));
-        std::filesystem::create_directories(session.machine.MaterialDir);
     }
 
     std::string ToolPath(const std::string& name) const {
@@ -77,17 +73,33 @@ class LibraryFixture {
         return session.inst.DataDir + "Turrets/M1/" + name;
     }
 
-    // The file names of a folder, sorted by bytes.
-    static std::vector<std::string> FolderNames(const std::string& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
+    // Files of a library by extension, each holding "tool <its name>" or "turret <its name>".
+    void MakeLibrary(const std::string& name, const std::vector<std::string>& toolExts,
+                     const std::vector<std::string>& turretExts) {
+        for (const std::string& ext : toolExts) {
+            WriteFile(ToolPath(name + "." + ext), "tool " + name + "." + ext);
         }
-        std::sort(names.begin(), names.end());
-        return names;
+        for (const std::string& ext : turretExts) {
+            WriteFile(TurretPath(name + "." + ext), "turret " + name + "." + ext);
+        }
     }
-    std::vector<std::string> ToolNames() const { return FolderNames(ToolPath("")); }
-    std::vector<std::string> TurretNames() const { return FolderNames(TurretPath("")); }
+
+    // The file names of the tool folder, " | ", those of the turret folder.
+    std::string Listing() const {
+        std::string listing;
+        for (const std::string& folder : {ToolPath(""), TurretPath("")}) {
+            std::set<std::string> names;  // sorted by bytes
+            for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+                names.insert(entry.path().filename().string());
+            }
+            std::string joined;
+            for (const std::string& name : names) {
+                joined += (joined.empty() ? "" : " ") + name;
+            }
+            listing += (folder == ToolPath("") ? "" : " | ") + joined;
+        }
+        return listing;
+    }
 
     // A material file naming a library on line 7.
     void WriteMaterial(const std::string& material, const std::string& library) {
@@ -98,10 +110,9 @@ class LibraryFixture {
 
     TempDir dir;
     FaultyFileSystem fs;
-    FakeUi ui;
-    RecordingPage printer;
-    FakeProcess process;
-    platform::Services services{fs, ui, printer, process};
+    TestServices fakes;  // its file system is not used
+    FakeUi& ui = fakes.ui;
+    platform::Services services{fs, fakes.ui, fakes.printer, fakes.process};
     core::Session session;
 };
 

@@ -9,28 +9,20 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "tests/library/LibraryFixture.h"
 
 namespace tooling::ui {
 namespace {
 
-using test::FileExists;
-using test::ReadFile;
-using test::WriteFile;
 using Events = std::vector<std::string>;
 
 class LibraryFormDialogTest : public ::testing::Test, public test::LibraryFixture {
   protected:
     LibraryFormDialogTest() {
         session.lib.LibraryName = "Beta";
-        session.lib.ToolLibPrefix = ToolPath("Beta.");
-        session.lib.TurretLibPrefix = TurretPath("Beta.");
         for (const char* name : {"Alpha", "Beta", "Gamma"}) {
-            WriteFile(ToolPath(std::string(name) + ".lkp"), "******\r\n");
-            WriteFile(ToolPath(std::string(name) + ".A"), std::string("tools of ") + name);
-            WriteFile(TurretPath(std::string(name) + ".lkp"), "******\r\n");
+            MakeLibrary(name, {"lkp", "A"}, {"lkp"});
         }
     }
 
@@ -46,31 +38,42 @@ class LibraryFormDialogTest : public ::testing::Test, public test::LibraryFixtur
 
     template <typename Widget>
     Widget* Find(const char* name) {
-        auto* widget = dialog->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return dialog->findChild<Widget*>(QString::fromLatin1(name));
     }
-    QListWidget* List(const char* name) { return Find<QListWidget>(name); }
-
-    static QStringList Entries(const QListWidget* list) {
-        QStringList entries;
-        for (int i = 0; i < list->count(); ++i) {
-            entries << list->item(i)->text();
+    void Click(const char* list, int row, bool twice = false) {
+        auto* widget = Find<QListWidget>(list);
+        const QPoint at = widget->visualItemRect(widget->item(row)).center();
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, at);
+        if (twice) {
+            QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
         }
-        return entries;
     }
-    static QStringList Selected(const QListWidget* list) {
-        QStringList selected;
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->item(i)->isSelected()) {
-                selected << list->item(i)->text();
+
+    // The dialog as the user sees it: the title, the visible labels and controls in layout
+    // order with their entries ("*" marks the selected ones), and the control with the focus.
+    std::string Shown() const {
+        QStringList parts{dialog->windowTitle()};
+        for (const QWidget* widget : dialog->findChildren<QWidget*>()) {
+            QStringList entries;
+            if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
+                for (int i = 0; i < list->count(); ++i) {
+                    entries << list->item(i)->text() + (list->item(i)->isSelected() ? "*" : "");
+                }
+            } else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+                for (int i = 0; i < combo->count(); ++i) {
+                    entries << combo->itemText(i) + (i == combo->currentIndex() ? "*" : "");
+                }
+            } else if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
+                entries << "'" + box->text() + "'";
+            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                entries << label->text();
+            }
+            if (widget->isVisible() && !entries.isEmpty()) {
+                parts << entries.join(",");
             }
         }
-        return selected;
-    }
-    void ClickItem(QListWidget* list, int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
+        parts << "focus " + QApplication::focusWidget()->objectName();
+        return parts.join(" | ").toStdString();
     }
 
     std::unique_ptr<LibraryFormDialog> dialog;
@@ -78,141 +81,67 @@ class LibraryFormDialogTest : public ::testing::Test, public test::LibraryFixtur
 
 TEST_F(LibraryFormDialogTest, SelectWithTheKeyboard) {
     LibraryFormDialog& d = Open(1);
-    QListWidget* list = List("LibraryList1");
-    EXPECT_EQ(d.windowTitle(), "Select Tool Library");
-    EXPECT_EQ(Find<QLabel>("ListLabel")->text(), "Select Library");
-    EXPECT_TRUE(list->isVisible());
-    EXPECT_FALSE(List("LibraryList2")->isVisible());
-    EXPECT_FALSE(Find<QLineEdit>("LibraryBox")->isVisible());
-    EXPECT_FALSE(Find<QComboBox>("LibraryCombo")->isVisible());
-    EXPECT_EQ(Entries(list), (QStringList{"Alpha", "Gamma"}));
-    EXPECT_EQ(Selected(list), QStringList{"Alpha"});
-    EXPECT_EQ(QApplication::focusWidget(), list);
-    EXPECT_TRUE(Find<QPushButton>("LibraryOk")->isDefault());
-
-    QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(Selected(list), QStringList{"Gamma"});
-    QTest::keyClick(list, Qt::Key_Return);
-
-    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(Shown(), "Select Tool Library | Select Library | Alpha*,Gamma | focus LibraryList1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(session.lib.LibraryName, "Gamma");
     EXPECT_EQ(session.cmd.LibraryMode, 0);
-    EXPECT_EQ(ReadFile(TurretPath("Gamma.0")),
-              "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n3, , , 0, 0, 0, 0, , 0\r\n"
-              "******\r\n");
     EXPECT_TRUE(ui.events.empty());
 }
 
-TEST_F(LibraryFormDialogTest, CreateByTypingANameAndPressingOk) {
-    LibraryFormDialog& d = Open(2);
-    QLineEdit* box = Find<QLineEdit>("LibraryBox");
-    QComboBox* combo = Find<QComboBox>("LibraryCombo");
-    EXPECT_EQ(d.windowTitle(), "Create New Tool Library");
-    EXPECT_EQ(Find<QLabel>("BoxLabel")->text(), "Library Name");
-    EXPECT_EQ(Find<QLabel>("ComboLabel")->text(), "Initialise As");
-    EXPECT_FALSE(List("LibraryList1")->isVisible());
-    EXPECT_FALSE(List("LibraryList2")->isVisible());
-    EXPECT_FALSE(combo->isEditable());
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    EXPECT_EQ(items, (QStringList{"Empty", "Alpha", "Beta", "Gamma"}));
-    EXPECT_EQ(combo->currentText(), "Empty");
-    EXPECT_EQ(QApplication::focusWidget(), box);
+TEST_F(LibraryFormDialogTest, EscapeInTheNameBoxCancelsThenOkCreates) {
+    const std::string before = Listing();
+    Open(2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(session.cmd.LibraryMode, 0);
+    EXPECT_EQ(Listing(), before);
 
-    // Ok on an empty name: refused, the box keeps the focus.
+    LibraryFormDialog& d = Open(2);
+    auto* box = Find<QLineEdit>("LibraryBox");
+    const std::string empty =
+        "Create New Tool Library | Library Name | '' | Initialise As | "
+        "Empty*,Alpha,Beta,Gamma | focus LibraryBox";
+    EXPECT_EQ(Shown(), empty);
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(ui.events, (Events{"beep", "message:Invalid Library Name !"}));
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(Shown(), empty);
 
     // Keys outside a library name's set are refused with a beep; so is pasting.
-    ui.events.clear();
     QTest::keyClicks(box, "Shop/2,");
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box->text(), "Shop2");
-    EXPECT_EQ(ui.events, (Events{"beep", "beep", "beep"}));
-
-    ui.events.clear();
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(combo->currentText(), "Alpha");
+    Find<QComboBox>("LibraryCombo")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::mouseClick(Find<QPushButton>("LibraryOk"), Qt::LeftButton);
 
     EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(ui.events.empty());
-    EXPECT_EQ(ReadFile(ToolPath("Shop2.A")), "tools of Alpha");
-    EXPECT_EQ(ReadFile(ToolPath("Shop2.lkp")), "******\r\n");
-    EXPECT_TRUE(FileExists(TurretPath("Shop2.0")));
-    EXPECT_EQ(session.lib.LibraryName, "Beta");
+    EXPECT_EQ(ui.events,
+              (Events{"beep", "message:Invalid Library Name !", "beep", "beep", "beep"}));
+    EXPECT_EQ(test::ReadFile(ToolPath("Shop2.A")), "tool Alpha.A");
+    EXPECT_EQ(Listing(),
+              "Alpha.A Alpha.lkp Beta.A Beta.lkp Gamma.A Gamma.lkp Shop2.A Shop2.lkp | "
+              "Alpha.lkp Beta.lkp Gamma.lkp Shop2.0 Shop2.lkp");
 }
 
-TEST_F(LibraryFormDialogTest, DeleteSeveralAfterYes) {
-    ui.answers = {true};
+TEST_F(LibraryFormDialogTest, DeleteByDoubleClickAnsweredNoThenSeveralAfterYes) {
     LibraryFormDialog& d = Open(3);
-    QListWidget* list = List("LibraryList2");
-    EXPECT_EQ(d.windowTitle(), "Delete Tool Library");
-    EXPECT_EQ(Find<QLabel>("ListLabel")->text(), "Delete Library");
-    EXPECT_FALSE(List("LibraryList1")->isVisible());
-    EXPECT_EQ(Entries(list), (QStringList{"Alpha", "Gamma"}));
-    EXPECT_TRUE(Selected(list).isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), list);
-
-    ClickItem(list, 0);
-    ClickItem(list, 1);
-    EXPECT_EQ(Selected(list), (QStringList{"Alpha", "Gamma"}));
-    QTest::mouseClick(Find<QPushButton>("LibraryOk"), Qt::LeftButton);
-
-    EXPECT_EQ(ui.events, (Events{"ask:Delete 2 Libraries ?", "wait:on", "wait:off"}));
-    EXPECT_EQ(session.cmd.MsgAnswer, 6);
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(ToolNames(), (std::vector<std::string>{"Beta.A", "Beta.lkp"}));
-    EXPECT_EQ(TurretNames(), (std::vector<std::string>{"Beta.lkp"}));
-}
-
-TEST_F(LibraryFormDialogTest, DeleteOneByDoubleClickAnsweredNo) {
-    LibraryFormDialog& d = Open(3);
-    QListWidget* list = List("LibraryList2");
-    const QPoint centre = list->visualItemRect(list->item(1)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(Shown(), "Delete Tool Library | Delete Library | Alpha,Gamma | focus LibraryList2");
+    Click("LibraryList2", 1, true);
     EXPECT_EQ(ui.events, (Events{"ask:Delete \"Gamma\" ?"}));
     EXPECT_EQ(session.cmd.MsgAnswer, 7);
     EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(FileExists(ToolPath("Gamma.lkp")));
-}
 
-TEST_F(LibraryFormDialogTest, EscapeCancelsInEveryMode) {
-    for (int mode = 1; mode <= 3; ++mode) {
-        LibraryFormDialog& d = Open(mode);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        EXPECT_FALSE(d.isVisible()) << mode;
-        EXPECT_EQ(d.result(), QDialog::Rejected);
-        EXPECT_EQ(session.cmd.LibraryMode, 0);
-    }
-    EXPECT_EQ(session.lib.LibraryName, "Beta");
-    EXPECT_TRUE(ui.events.empty());
-    EXPECT_EQ(ToolNames().size(), 6U);
-}
-
-TEST_F(LibraryFormDialogTest, ShowLibraryFormRunsModally) {
-    session.cmd.LibraryMode = 1;
-    QString title;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        title = modal->windowTitle();
-        auto* list = modal->findChild<QListWidget*>(QStringLiteral("LibraryList1"));
-        ASSERT_NE(list, nullptr);
-        QTest::keyClick(list, Qt::Key_End);
-        QTest::keyClick(list, Qt::Key_Return);
-    });
-    ShowLibraryForm(session, nullptr);
-    EXPECT_EQ(title, "Select Tool Library");
-    EXPECT_EQ(session.lib.LibraryName, "Gamma");
-    EXPECT_EQ(session.cmd.LibraryMode, 0);
+    ui.events.clear();
+    ui.answers = {true};
+    Open(3);
+    Click("LibraryList2", 0);
+    Click("LibraryList2", 1);
+    EXPECT_EQ(Shown(), "Delete Tool Library | Delete Library | Alpha*,Gamma* | focus LibraryList2");
+    QTest::mouseClick(Find<QPushButton>("LibraryOk"), Qt::LeftButton);
+    EXPECT_EQ(ui.events, (Events{"ask:Delete 2 Libraries ?", "wait:on", "wait:off"}));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(Listing(), "Beta.A Beta.lkp | Beta.lkp");
 }
 
 }  // namespace

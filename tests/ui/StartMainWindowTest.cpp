@@ -8,62 +8,35 @@
 namespace tooling::ui {
 namespace {
 
-using test::FixtureInstallation;
+using Events = std::vector<std::string>;
 
 TEST(StartMainWindow, ReadyInstallationGivesAWindowToShow) {
-    FixtureInstallation fixture;
+    test::FixtureInstallation fixture;
     ToolLibrary window(fixture.session());
     EXPECT_EQ(StartMainWindow(window, fixture.ui()), 0);
-    EXPECT_EQ(fixture.ui().events, std::vector<std::string>());
+    EXPECT_EQ(fixture.ui().events, Events{});
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST(StartMainWindow, MissingSiblingProgramEndsQuietlyAfterTheBeep) {
-    for (const char* sibling : {"Varnholt.exe", "Pellarin.exe"}) {
-        SCOPED_TRACE(sibling);
-        FixtureInstallation fixture;
-        fixture.DropSibling(sibling);
+TEST(StartMainWindow, EndsBeforeTheWindowShowsOnAMissingSiblingOrAFileError) {
+    const std::tuple<std::string, int, bool> rows[] = {
+        // The file removed, the exit status, and whether the error names it.
+        {"Program/Varnholt.exe", kExitRefused, false},
+        {"Program/Pellarin.exe", kExitRefused, false},
+        {"Program/Ostrevan.cfg", kExitStartupError, true},
+        {"Program/Machine.lst", kExitStartupError, true},
+        {"Data/Data/Metric.stn", kExitStartupError, true},
+    };
+    for (const auto& [removed, status, named] : rows) {
+        test::FixtureInstallation fixture;
+        fixture.Remove(removed);
         ToolLibrary window(fixture.session());
-        EXPECT_EQ(StartMainWindow(window, fixture.ui()), kExitRefused);
-        EXPECT_EQ(fixture.ui().events, std::vector<std::string>({"beep"}));
+        EXPECT_EQ(StartMainWindow(window, fixture.ui()), status) << removed;
+        EXPECT_EQ(fixture.ui().events, named ? Events{"startup:The Tool Library cannot start: \"" +
+                                                      fixture.Path(removed) + "\": file not found"}
+                                             : Events{"beep"});
         EXPECT_FALSE(window.isVisible());
     }
-}
-
-TEST(StartMainWindow, FileErrorIsReportedNamingTheFile) {
-    struct Row {
-        const char* removed;
-        const char* path;  // under the fixture's root
-    };
-    const Row rows[] = {
-        {"Program/Machine.lst", "Program/Machine.lst"},
-        {"Data/Data/Metric.mch", "Data/Data/Metric.mch"},
-        {"Data/Data/Metric.stn", "Data/Data/Metric.stn"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.removed);
-        FixtureInstallation fixture;
-        fixture.Remove(row.removed);
-        ToolLibrary window(fixture.session());
-        EXPECT_EQ(StartMainWindow(window, fixture.ui()), kExitStartupError);
-        ASSERT_EQ(fixture.ui().events.size(), 1U);
-        const std::string expectedStart =
-            "startup:The Tool Library cannot start: \"" + fixture.Path(row.path) + "\": ";
-        const std::string& event = fixture.ui().events[0];
-        EXPECT_EQ(event.substr(0, expectedStart.size()), expectedStart);
-        EXPECT_GT(event.size(), expectedStart.size());  // and says what is wrong
-        EXPECT_FALSE(window.isVisible());
-    }
-}
-
-TEST(StartMainWindow, MissingConfigurationIsReported) {
-    FixtureInstallation fixture;
-    fixture.Remove("Program/Ostrevan.cfg");
-    ToolLibrary window(fixture.session());
-    EXPECT_EQ(StartMainWindow(window, fixture.ui()), kExitStartupError);
-    ASSERT_EQ(fixture.ui().events.size(), 1U);
-    EXPECT_NE(fixture.ui().events[0].find("Ostrevan.cfg"), std::string::npos)
-        << fixture.ui().events[0];
 }
 
 }  // namespace

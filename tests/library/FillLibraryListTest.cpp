@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/library/LibraryFixture.h"
+#include "tests/support/LibraryFixture.h"
 
 namespace tooling::library {
 namespace {

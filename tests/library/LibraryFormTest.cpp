@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "library/LibraryFiles.h"
-#include "tests/library/LibraryFixture.h"
+#include "tests/support/LibraryFixture.h"
 #include "turrets/DefaultTools.h"
 
 namespace tooling::library {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "library/LibraryFiles.h"
-#include "tests/library/LibraryFixture.h"
+#include "tests/support/LibraryFixture.h"
 #include "turrets/DefaultTools.h"
 
 namespace tooling::library {

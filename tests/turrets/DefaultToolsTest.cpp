@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "core/Session.h"
-#include "tests/library/LibraryFixture.h"
+#include "tests/support/LibraryFixture.h"
 
 namespace tooling::turrets {
 namespace {

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tests/library/LibraryFixture.h"
+#include "tests/support/LibraryFixture.h"
 
 namespace tooling::ui {
 namespace {

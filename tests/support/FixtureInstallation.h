@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,7 +41,6 @@ class FixtureInstallation {
     explicit FixtureInstallation(int machineNo = kMetric);
     FixtureInstallation(const FixtureInstallation&) = delete;
     FixtureInstallation& operator=(const FixtureInstallation&) = delete;
-    ~FixtureInstallation();
 
     // Absolute paths, each ending in "/".
     const std::string& Root() const { return dir_.path(); }
@@ -49,29 +49,32 @@ class FixtureInstallation {
     std::string UserRoot() const { return Root() + "Users/"; }
 
     // The absolute path of a path relative to Root().
-    std::string Path(std::string_view relative) const;
+    std::string Path(std::string_view relative) const { return Root() + std::string(relative); }
 
     // Knobs. Paths are relative to Root(); folders are created as needed.
-    void Write(std::string_view relative, std::string_view bytes);
-    void Remove(std::string_view relative);  // a file, or a folder with its content
-    bool Exists(std::string_view relative) const;
-    std::string Read(std::string_view relative) const;
+    void Write(std::string_view relative, std::string_view bytes) {
+        WriteFile(Path(relative), bytes);
+    }
+    // A file, or a folder with its content.
+    void Remove(std::string_view relative) { std::filesystem::remove_all(Path(relative)); }
+    bool Exists(std::string_view relative) const { return std::filesystem::exists(Path(relative)); }
+    std::string Read(std::string_view relative) const { return ReadFile(Path(relative)); }
 
-    // Rewrites Ostrevan.cfg with the fixture's roots, this machine number and work folder.
-    void WriteConfig(int machineNo, std::string_view userDirName = "Ostrevan");
+    // The bytes of Ostrevan.cfg with the fixture's roots and these lines 4 and 5; WriteConfig
+    // writes them.
+    std::string Config(std::string_view line4, std::string_view line5 = "Ostrevan") const;
+    void WriteConfig(std::string_view line4, std::string_view line5 = "Ostrevan") {
+        Write("Program/Ostrevan.cfg", Config(line4, line5));
+    }
     // Removes the stand-in of a sibling program ("Varnholt.exe", "Pellarin.exe").
-    void DropSibling(std::string_view program);
+    void DropSibling(std::string_view program) { Remove("Program/" + std::string(program)); }
     // Adds the reverse-subroutine stand-in "Dostrel.exe" and its "Reverse.lst".
     void AddReverseProgram();
-    // Writes Data/Material/<folder>/<material>.mtl naming the library on line 7.
-    void WriteMaterial(std::string_view folder, std::string_view material,
-                       std::string_view library);
 
     // The platform (real files, fake user interface, printer and processes) and a fresh
     // session on it whose start folder is ProgramDir(). Its file system skips the flush to
     // disk (fsync) of replaced files; nothing else differs from the real one.
-    TestServices& services() { return *services_; }
-    FakeUi& ui() { return services_->ui; }
+    FakeUi& ui() { return services_.ui; }
     core::Session& session() { return *session_; }
     // Replaces session() by a fresh one, as for the next run of the program.
     core::Session& Restart();
@@ -81,7 +84,7 @@ class FixtureInstallation {
 
   private:
     TempDir dir_;
-    std::unique_ptr<TestServices> services_;
+    TestServices services_;
     std::unique_ptr<core::Session> session_;
 };
 

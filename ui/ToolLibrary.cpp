@@ -23,6 +23,23 @@
 
 namespace tooling::ui {
 
+namespace {
+
+// A control array of menu items, named `name` followed by the index, counted from 1.
+template <std::size_t N>
+std::array<QAction*, N> AddItems(QObject* owner, QMenu* menu, const QString& name,
+                                 const std::array<QString, N>& captions) {
+    std::array<QAction*, N> items{};
+    for (std::size_t i = 0; i < N; ++i) {
+        items[i] = new QAction(captions[i], owner);
+        items[i]->setObjectName(name + QString::number(i + 1));
+        menu->addAction(items[i]);
+    }
+    return items;
+}
+
+}  // namespace
+
 ToolLibrary::ToolLibrary(core::Session& session, QWidget* parent)
     : QMainWindow(parent), session_(session) {
     setObjectName(QStringLiteral("ToolLibrary"));
@@ -52,41 +69,37 @@ void ToolLibrary::BuildMenus() {
     // so.
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu_->setObjectName(QStringLiteral("FileMenu"));
-    const std::array<QString, 3> libraryCaptions = {QStringLiteral("Select Tool &Library"),
-                                                    QStringLiteral("Create New Tool Library"),
-                                                    QStringLiteral("Delete Tool Libray")};
+    libraryItem_ = AddItems<3>(
+        this, fileMenu_, QStringLiteral("LibraryItem"),
+        {QStringLiteral("Select Tool &Library"), QStringLiteral("Create New Tool Library"),
+         QStringLiteral("Delete Tool Libray")});
     for (int i = 0; i < 3; ++i) {
-        QAction* item = AddItem(fileMenu_, QStringLiteral("LibraryItem%1").arg(i + 1),
-                                libraryCaptions[static_cast<std::size_t>(i)]);
-        connect(item, &QAction::triggered, this, [this, i] { LibraryItem_Click(i + 1); });
-        libraryItem_[static_cast<std::size_t>(i)] = item;
+        connect(libraryItem_[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { LibraryItem_Click(i + 1); });
     }
     AddSeparator(fileMenu_, QStringLiteral("sep11"));
 
     QMenu* defToolMenu = fileMenu_->addMenu(QStringLiteral("Default Tools"));
     defToolMenu->setObjectName(QStringLiteral("DefToolMenu"));
-    const std::array<QString, 4> defaultCaptions = {
-        QStringLiteral("X Shearing Tool"), QStringLiteral("Y Shearing Tool"),
-        QStringLiteral("Clearing Tool"), QStringLiteral("Nibbling Tool")};
-    for (int i = 0; i < 4; ++i) {
-        QAction* item = AddItem(defToolMenu, QStringLiteral("DefaultTool%1").arg(i + 1),
-                                defaultCaptions[static_cast<std::size_t>(i)]);
+    defaultTool_ =
+        AddItems<4>(this, defToolMenu, QStringLiteral("DefaultTool"),
+                    {QStringLiteral("X Shearing Tool"), QStringLiteral("Y Shearing Tool"),
+                     QStringLiteral("Clearing Tool"), QStringLiteral("Nibbling Tool")});
+    for (QAction* item : defaultTool_) {
         item->setCheckable(true);
         item->setEnabled(false);
-        defaultTool_[static_cast<std::size_t>(i)] = item;
     }
     AddSeparator(fileMenu_, QStringLiteral("sep12"));
 
     QMenu* turretMenu = fileMenu_->addMenu(QStringLiteral("Standard Turrets"));
     turretMenu->setObjectName(QStringLiteral("TurretMenu"));
-    const std::array<QString, 5> turretCaptions = {
-        QStringLiteral("Create Turret"), QStringLiteral("Duplicate Turret"),
-        QStringLiteral("Edit Turret"), QStringLiteral("Delete Turret"),
-        QStringLiteral("Print Turret")};
-    for (int i = 0; i < 5; ++i) {
-        AddItem(turretMenu, QStringLiteral("TurretItem%1").arg(i + 1),
-                turretCaptions[static_cast<std::size_t>(i)])
-            ->setEnabled(false);
+    const std::array<QAction*, 5> turretItems =
+        AddItems<5>(this, turretMenu, QStringLiteral("TurretItem"),
+                    {QStringLiteral("Create Turret"), QStringLiteral("Duplicate Turret"),
+                     QStringLiteral("Edit Turret"), QStringLiteral("Delete Turret"),
+                     QStringLiteral("Print Turret")});
+    for (QAction* item : turretItems) {
+        item->setEnabled(false);
     }
     AddSeparator(fileMenu_, QStringLiteral("sep13"));
     AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List"))
@@ -116,14 +129,12 @@ void ToolLibrary::BuildMenus() {
 
     measureMenu_ = menuBar()->addMenu(QStringLiteral("Measurement"));
     measureMenu_->setObjectName(QStringLiteral("MeasureMenu"));
-    const std::array<QString, 2> measureCaptions = {QStringLiteral("Metric (mm)"),
-                                                    QStringLiteral("Imperial ( \" )")};
+    measurement_ = AddItems<2>(this, measureMenu_, QStringLiteral("Measurement"),
+                               {QStringLiteral("Metric (mm)"), QStringLiteral("Imperial ( \" )")});
     for (int i = 0; i < 2; ++i) {
-        QAction* item = AddItem(measureMenu_, QStringLiteral("Measurement%1").arg(i + 1),
-                                measureCaptions[static_cast<std::size_t>(i)]);
+        QAction* item = measurement_[static_cast<std::size_t>(i)];
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, i] { Measurement_Click(i + 1); });
-        measurement_[static_cast<std::size_t>(i)] = item;
     }
 
     toolSettings_ =

@@ -45,4 +45,10 @@ std::vector<std::string> RequiredLines(const platform::FileSystem& fs, std::stri
     return SplitLines(ReadRequired(fs, path));
 }
 
+void CreateWhenMissing(platform::FileSystem& fs, const std::string& path, std::string_view bytes) {
+    if (!fs.Exists(path, platform::ListFilter::Files)) {
+        fs.Replace(path, bytes);
+    }
+}
+
 }  // namespace tooling::core

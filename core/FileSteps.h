@@ -17,6 +17,9 @@ std::string WithSeparator(std::string_view path);
 // exist. Throws platform::FileError naming the folder when it cannot be created.
 void MakeDirIfMissing(platform::FileSystem& fs, std::string_view path);
 
+// Writes the file (atomically) only when no file of that name exists yet.
+void CreateWhenMissing(platform::FileSystem& fs, const std::string& path, std::string_view bytes);
+
 // The bytes of a file that must exist: throws platform::FileError naming it when it is missing
 // or cannot be read.
 std::string ReadRequired(const platform::FileSystem& fs, std::string_view path);

@@ -216,9 +216,7 @@ void LoadMachine(Session& session, std::int16_t machineNo, std::string userDirNa
     userDirName = MakeUserFolders(session, std::move(userDirName));
     MakeExportSettings(session);
     MakeDirIfMissing(fs, session.inst.DataDir + "Material/" + m.MachineFolder);
-    if (!fs.Exists(m.MaterialDir + "Stock.lst", ListFilter::Files)) {
-        WriteTextFile(fs, m.MaterialDir + "Stock.lst", {});
-    }
+    CreateWhenMissing(fs, m.MaterialDir + "Stock.lst", TextFileBytes({}));
 
     m.MachineImperial = Upper(ValuePart(FirstLine(fs, m.MachineDataPrefix + "msr"))) == "IMPERIAL";
     m.ImperialDisplay = m.MachineImperial;

@@ -1,5 +1,6 @@
 #include "library/LibraryFiles.h"
 
+#include "core/FileSteps.h"
 #include "core/Session.h"
 #include "core/Text.h"
 #include "platform/FileSystem.h"
@@ -70,18 +71,13 @@ std::string FileExt(std::string_view name) {
     return trimmed.substr(dot + 1);
 }
 
-void CreateWhenMissing(platform::FileSystem& fs, const std::string& path, std::string_view bytes) {
-    if (!fs.Exists(path, platform::ListFilter::Files)) {
-        fs.Replace(path, bytes);
-    }
-}
-
 void CreateLibraryFiles(core::Session& session, std::string_view name) {
     platform::FileSystem& fs = session.os.fs;
     const std::string turret = TurretPrefix(session, name);
-    CreateWhenMissing(fs, ToolPrefix(session, name) + "lkp", turrets::EmptyIndexText());
-    CreateWhenMissing(fs, turret + "lkp", turrets::EmptyIndexText());
-    CreateWhenMissing(fs, turret + "0", turrets::EmptyTurretText(session.machine.StationCount));
+    core::CreateWhenMissing(fs, ToolPrefix(session, name) + "lkp", turrets::EmptyIndexText());
+    core::CreateWhenMissing(fs, turret + "lkp", turrets::EmptyIndexText());
+    core::CreateWhenMissing(fs, turret + "0",
+                            turrets::EmptyTurretText(session.machine.StationCount));
 }
 
 }  // namespace tooling::library

@@ -41,9 +41,6 @@ std::vector<std::string> OwnFiles(const platform::FileSystem& fs, const std::str
 // characters and not in the first position; empty otherwise.
 std::string FileExt(std::string_view name);
 
-// Writes the file only when it does not exist yet.
-void CreateWhenMissing(platform::FileSystem& fs, const std::string& path, std::string_view bytes);
-
 // Creates, each only when missing and in this order, the tool index, the turret index and the
 // empty turret of library `name`.
 void CreateLibraryFiles(core::Session& session, std::string_view name);

@@ -1,5 +1,6 @@
 #include "library/LibrarySetUp.h"
 
+#include "core/FileSteps.h"
 #include "core/Material.h"
 #include "core/Session.h"
 #include "core/Text.h"
@@ -68,12 +69,12 @@ void SetUpLibrary(core::Session& session, std::string_view material) {
     const std::string emptyTurret = turrets::EmptyTurretText(session.machine.StationCount);
     const std::string fullTool = ToolPrefix(session, kFullLibrary);
     const std::string fullTurret = TurretPrefix(session, kFullLibrary);
-    Try([&] { CreateWhenMissing(fs, fullTool + "lkp", index); });
-    Try([&] { CreateWhenMissing(fs, lib.ToolLibPrefix + "lkp", index); });
-    Try([&] { CreateWhenMissing(fs, lib.TurretLibPrefix + "lkp", index); });
-    Try([&] { CreateWhenMissing(fs, lib.TurretLibPrefix + "0", emptyTurret); });
-    Try([&] { CreateWhenMissing(fs, fullTurret + "lkp", index); });
-    Try([&] { CreateWhenMissing(fs, fullTurret + "0", emptyTurret); });
+    Try([&] { core::CreateWhenMissing(fs, fullTool + "lkp", index); });
+    Try([&] { core::CreateWhenMissing(fs, lib.ToolLibPrefix + "lkp", index); });
+    Try([&] { core::CreateWhenMissing(fs, lib.TurretLibPrefix + "lkp", index); });
+    Try([&] { core::CreateWhenMissing(fs, lib.TurretLibPrefix + "0", emptyTurret); });
+    Try([&] { core::CreateWhenMissing(fs, fullTurret + "lkp", index); });
+    Try([&] { core::CreateWhenMissing(fs, fullTurret + "0", emptyTurret); });
 
     turrets::ReadDefaults(session);
 }

@@ -36,6 +36,18 @@ Widget* Named(Widget* widget, const char* name) {
     return widget;
 }
 
+// A frame holding a label above the field it names; the label is handed back in `label`.
+QFrame* LabelledFrame(QWidget* parent, const char* frameName, const char* labelName, QWidget* field,
+                      QLabel** label) {
+    QFrame* frame = Frame(frameName, parent);
+    auto* layout = new QVBoxLayout(frame);
+    *label = Named(new QLabel(frame), labelName);
+    (*label)->setBuddy(field);
+    layout->addWidget(*label);
+    layout->addWidget(field);
+    return frame;
+}
+
 QStringList Texts(const std::vector<std::string>& entries) {
     QStringList texts;
     for (const std::string& entry : entries) {
@@ -101,27 +113,17 @@ LibraryFormDialog::LibraryFormDialog(core::Session& session, QWidget* parent)
     listLayout->addWidget(list2_);
     inner->addWidget(listFrame_);
 
-    boxFrame_ = Frame("BoxFrame", libraryFrame_);
-    auto* boxLayout = new QVBoxLayout(boxFrame_);
-    boxLabel_ = Named(new QLabel(boxFrame_), "BoxLabel");
-    box_ = Named(new QLineEdit(boxFrame_), "LibraryBox");
+    box_ = Named(new QLineEdit, "LibraryBox");
     // Every character comes through the key filter: no pasting by menu or by dropping.
     box_->setContextMenuPolicy(Qt::NoContextMenu);
     box_->setAcceptDrops(false);
     box_->installEventFilter(this);
-    boxLabel_->setBuddy(box_);
-    boxLayout->addWidget(boxLabel_);
-    boxLayout->addWidget(box_);
+    boxFrame_ = LabelledFrame(libraryFrame_, "BoxFrame", "BoxLabel", box_, &boxLabel_);
     inner->addWidget(boxFrame_);
 
-    comboFrame_ = Frame("ComboFrame", libraryFrame_);
-    auto* comboLayout = new QVBoxLayout(comboFrame_);
-    comboLabel_ = Named(new QLabel(comboFrame_), "ComboLabel");
-    combo_ = Named(new QComboBox(comboFrame_), "LibraryCombo");
+    combo_ = Named(new QComboBox, "LibraryCombo");
     combo_->setEditable(false);
-    comboLabel_->setBuddy(combo_);
-    comboLayout->addWidget(comboLabel_);
-    comboLayout->addWidget(combo_);
+    comboFrame_ = LabelledFrame(libraryFrame_, "ComboFrame", "ComboLabel", combo_, &comboLabel_);
     inner->addWidget(comboFrame_);
 
     auto* buttonFrame = Frame("ButtonFrame", libraryFrame_);

@@ -4,7 +4,7 @@
 #include "core/Session.h"
 #include "core/Text.h"
 #include "platform/FileSystem.h"
-#include "turrets/EmptyTurret.h"
+#include "library/EmptyTurret.h"
 
 namespace tooling::library {
 
@@ -74,10 +74,10 @@ std::string FileExt(std::string_view name) {
 void CreateLibraryFiles(core::Session& session, std::string_view name) {
     platform::FileSystem& fs = session.os.fs;
     const std::string turret = TurretPrefix(session, name);
-    core::CreateWhenMissing(fs, ToolPrefix(session, name) + "lkp", turrets::EmptyIndexText());
-    core::CreateWhenMissing(fs, turret + "lkp", turrets::EmptyIndexText());
+    core::CreateWhenMissing(fs, ToolPrefix(session, name) + "lkp", EmptyIndexText());
+    core::CreateWhenMissing(fs, turret + "lkp", EmptyIndexText());
     core::CreateWhenMissing(fs, turret + "0",
-                            turrets::EmptyTurretText(session.machine.StationCount));
+                            EmptyTurretText(session.machine.StationCount));
 }
 
 }  // namespace tooling::library

@@ -10,7 +10,7 @@
 #include "numeric/KeyFilter.h"
 #include "numeric/NumText.h"
 #include "platform/FileError.h"
-#include "turrets/DefaultTools.h"
+#include "library/DefaultTools.h"
 
 namespace tooling::library {
 
@@ -181,8 +181,8 @@ void LibraryForm::SelectLibrary() {
     }
     const std::string name = core::Trim(list1.entries[static_cast<std::size_t>(list1.selected)]);
     CreateLibraryFiles(session_, name);
-    const turrets::DefaultSet defaults =
-        turrets::ReadDefaultsFile(session_.os.fs, ToolPrefix(session_, name) + "dft");
+    const DefaultSet defaults =
+        ReadDefaultsFile(session_.os.fs, ToolPrefix(session_, name) + "dft");
     session_.lib.LibraryName = name;
     SetLibraryPrefixes(session_);
     session_.lib.DefaultTools = defaults;

@@ -6,8 +6,8 @@
 #include "core/Text.h"
 #include "library/LibraryFiles.h"
 #include "platform/FileError.h"
-#include "turrets/DefaultTools.h"
-#include "turrets/EmptyTurret.h"
+#include "library/DefaultTools.h"
+#include "library/EmptyTurret.h"
 
 namespace tooling::library {
 
@@ -65,8 +65,8 @@ void SetUpLibrary(core::Session& session, std::string_view material) {
     });
     SetLibraryPrefixes(session);
 
-    const std::string index = turrets::EmptyIndexText();
-    const std::string emptyTurret = turrets::EmptyTurretText(session.machine.StationCount);
+    const std::string index = EmptyIndexText();
+    const std::string emptyTurret = EmptyTurretText(session.machine.StationCount);
     const std::string fullTool = ToolPrefix(session, kFullLibrary);
     const std::string fullTurret = TurretPrefix(session, kFullLibrary);
     Try([&] { core::CreateWhenMissing(fs, fullTool + "lkp", index); });
@@ -76,7 +76,7 @@ void SetUpLibrary(core::Session& session, std::string_view material) {
     Try([&] { core::CreateWhenMissing(fs, fullTurret + "lkp", index); });
     Try([&] { core::CreateWhenMissing(fs, fullTurret + "0", emptyTurret); });
 
-    turrets::ReadDefaults(session);
+    ReadDefaults(session);
 }
 
 }  // namespace tooling::library

@@ -17,7 +17,7 @@
 #include "tools/ShapeChoice.h"
 #include "tools/StatusTexts.h"
 #include "tools/ToolShapes.h"
-#include "turrets/DefaultTools.h"
+#include "library/DefaultTools.h"
 #include "ui/LibraryFormDialog.h"
 #include "ui/StatusLine.h"
 
@@ -287,7 +287,7 @@ void ToolLibrary::ShowMeasurementMarks() {
 void ToolLibrary::ShowDefaultToolMarks() {
     for (int k = 1; k <= 4; ++k) {
         defaultTool_[static_cast<std::size_t>(k - 1)]->setChecked(
-            turrets::DefaultDefined(session_, k));
+            library::DefaultDefined(session_, k));
     }
 }
 

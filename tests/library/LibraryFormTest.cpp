@@ -6,7 +6,7 @@
 
 #include "library/LibraryFiles.h"
 #include "tests/support/LibraryFixture.h"
-#include "turrets/DefaultTools.h"
+#include "library/DefaultTools.h"
 
 namespace tooling::library {
 namespace {
@@ -53,7 +53,7 @@ TEST_F(LibraryFormTest, SelectOpensTheLibraryAndCreatesItsMissingFiles) {
     core::DefaultToolRec nibbling;
     nibbling.recordNo = 4;
     nibbling.shape = 'A';
-    test::WriteFile(ToolPath("Gamma.dft"), turrets::EncodeDefault(nibbling));
+    test::WriteFile(ToolPath("Gamma.dft"), library::EncodeDefault(nibbling));
     session.lib.DefaultTools[0].recordNo = 9;
 
     LibraryForm& f = Open(1);
@@ -64,7 +64,7 @@ TEST_F(LibraryFormTest, SelectOpensTheLibraryAndCreatesItsMissingFiles) {
     EXPECT_EQ(session.cmd.LibraryMode, 0);
     EXPECT_EQ(session.lib.LibraryName, "Gamma");
     EXPECT_EQ(session.lib.TurretLibPrefix, TurretPath("Gamma."));
-    EXPECT_EQ(session.lib.DefaultTools, (turrets::DefaultSet{nibbling}));
+    EXPECT_EQ(session.lib.DefaultTools, (library::DefaultSet{nibbling}));
     EXPECT_EQ(Listing(), "Alpha.lkp Gamma.A Gamma.dft Gamma.lkp | Gamma.0 Gamma.1 Gamma.lkp");
     EXPECT_EQ(test::ReadFile(ToolPath("Gamma.lkp")) + test::ReadFile(TurretPath("Gamma.lkp")) +
                   test::ReadFile(TurretPath("Gamma.0")),

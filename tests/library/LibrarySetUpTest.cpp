@@ -4,7 +4,7 @@
 
 #include "library/LibraryFiles.h"
 #include "tests/support/LibraryFixture.h"
-#include "turrets/DefaultTools.h"
+#include "library/DefaultTools.h"
 
 namespace tooling::library {
 namespace {
@@ -31,8 +31,8 @@ TEST_F(SetUp, OpensTheMaterialsLibraryAndCreatesWhatIsMissing) {
     core::DefaultToolRec clearing;
     clearing.recordNo = 2;
     clearing.shape = 'B';
-    const std::string empty = turrets::EncodeDefault({});
-    test::WriteFile(ToolPath("Shop.dft"), empty + empty + turrets::EncodeDefault(clearing));
+    const std::string empty = library::EncodeDefault({});
+    test::WriteFile(ToolPath("Shop.dft"), empty + empty + library::EncodeDefault(clearing));
     session.lib.DefaultTools[0].recordNo = 5;
 
     SetUpLibrary(session, "Default");
@@ -41,7 +41,7 @@ TEST_F(SetUp, OpensTheMaterialsLibraryAndCreatesWhatIsMissing) {
     EXPECT_EQ(session.lib.LibraryName, "Shop");
     EXPECT_EQ(session.lib.ToolLibPrefix, ToolPath("Shop."));
     EXPECT_EQ(session.lib.TurretLibPrefix, TurretPath("Shop."));
-    EXPECT_EQ(session.lib.DefaultTools, (turrets::DefaultSet{{{}, {}, clearing, {}}}));
+    EXPECT_EQ(session.lib.DefaultTools, (library::DefaultSet{{{}, {}, clearing, {}}}));
     EXPECT_EQ(Listing(),
               "Full Library.lkp Shop.dft Shop.lkp | Full Library.0 Full Library.lkp "
               "Shop.0 Shop.lkp");

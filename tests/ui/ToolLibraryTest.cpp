@@ -15,7 +15,7 @@
 #include "core/Session.h"
 #include "tests/support/FixtureInstallation.h"
 #include "tools/ToolShapes.h"
-#include "turrets/DefaultTools.h"
+#include "library/DefaultTools.h"
 #include "ui/StatusLine.h"
 
 namespace tooling::ui {
@@ -87,7 +87,7 @@ std::string Defaults(const std::vector<std::pair<int, char>>& records) {
         core::DefaultToolRec rec;
         rec.recordNo = static_cast<std::int16_t>(recordNo);
         rec.shape = shape;
-        bytes += turrets::EncodeDefault(rec);
+        bytes += library::EncodeDefault(rec);
     }
     return bytes;
 }

@@ -1,4 +1,4 @@
-#include "turrets/DefaultTools.h"
+#include "library/DefaultTools.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "core/Session.h"
 #include "tests/support/LibraryFixture.h"
 
-namespace tooling::turrets {
+namespace tooling::library {
 namespace {
 
 using core::DefaultToolRec;
@@ -163,4 +163,4 @@ TEST_F(DefaultsFile, EmptyDefaultEmptiesOnlyItsEntry) {
 }
 
 }  // namespace
-}  // namespace tooling::turrets
+}  // namespace tooling::library

@@ -14,7 +14,7 @@ namespace tooling::platform {
 class FileSystem;
 }
 
-namespace tooling::turrets {
+namespace tooling::library {
 
 // The four default tools of a library, entries 0 to 3 for kinds 1 to 4.
 using DefaultSet = std::array<core::DefaultToolRec, 4>;
@@ -51,4 +51,4 @@ void EmptyDefault(core::Session& session, int k);
 // Kind k has a tool of a shape that suits it.
 bool DefaultDefined(const core::Session& session, int k);
 
-}  // namespace tooling::turrets
+}  // namespace tooling::library

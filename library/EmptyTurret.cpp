@@ -1,10 +1,10 @@
-#include "turrets/EmptyTurret.h"
+#include "library/EmptyTurret.h"
 
 #include <vector>
 
 #include "core/TextFile.h"
 
-namespace tooling::turrets {
+namespace tooling::library {
 
 std::string EmptyTurretText(std::int16_t stationCount) {
     std::vector<std::string> lines;
@@ -18,4 +18,4 @@ std::string EmptyIndexText() {
     return core::TextFileBytes({});
 }
 
-}  // namespace tooling::turrets
+}  // namespace tooling::library

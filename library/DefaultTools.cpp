@@ -1,4 +1,4 @@
-#include "turrets/DefaultTools.h"
+#include "library/DefaultTools.h"
 
 #include <algorithm>
 #include <chrono>
@@ -7,7 +7,7 @@
 #include "core/Session.h"
 #include "platform/FileError.h"
 
-namespace tooling::turrets {
+namespace tooling::library {
 
 namespace {
 
@@ -159,4 +159,4 @@ bool DefaultDefined(const core::Session& session, int k) {
     }
 }
 
-}  // namespace tooling::turrets
+}  // namespace tooling::library

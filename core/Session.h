@@ -30,7 +30,9 @@ struct WindowState {
 struct CommandState {
     std::int16_t EditRecNo = 0;
     bool AddAgain = false;
-    std::array<std::int16_t, 13> StnLidx{};
+    // Per station-list line: selected when a tool was last accepted. A list has at most one
+    // line per station type.
+    std::array<std::int16_t, kMaxStationType> StnLidx{};
     std::string SpecialName;
     std::int16_t TurretMode = 0;
     std::int16_t CurTurret = 0;

@@ -14,7 +14,7 @@ TEST(ShapeChoice, MenuItemBecomesTheShapeExceptOutsideTheMenuOrOnARouterMachine)
     const auto shape = [&] {
         return std::to_string(session.win.CurShapeNo) + session.win.CurShapeCode;
     };
-    const std::array<std::int16_t, 13> remembered = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    const decltype(session.cmd.StnLidx) remembered = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
     const std::tuple<int, bool, std::string> rows[] = {
         {14, true, "14S"},  {0, false, "14S"}, {15, false, "14S"},
         {-1, false, "14S"}, {13, true, "13M"},

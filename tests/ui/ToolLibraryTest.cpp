@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "core/Session.h"
+#include "library/DefaultTools.h"
 #include "tests/support/FixtureInstallation.h"
 #include "tools/ToolShapes.h"
-#include "library/DefaultTools.h"
 #include "ui/StatusLine.h"
 
 namespace tooling::ui {
@@ -158,7 +158,7 @@ TEST_F(ToolLibraryTest, MeasurementToolShapeAndExitCommands) {
     }
     EXPECT_FALSE(session().machine.MachineImperial);
     EXPECT_EQ(session().win.CurShapeCode, "B");
-    EXPECT_EQ(session().cmd.StnLidx, (std::array<std::int16_t, 13>{}));
+    EXPECT_EQ(session().cmd.StnLidx, decltype(session().cmd.StnLidx){});
     EXPECT_EQ(window->listHeader().toStdString(), tools::ListHeader(2));
 
     // Exit closes the window and ends the program's event loop with status 0.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,9 @@ class FileSystem;
 }
 
 namespace tooling::core {
+
+// How long a command waits for another instance to finish its rewrite of a file.
+inline constexpr std::chrono::milliseconds kFileLockWait{10000};
 
 // The text with a final separator, added when it does not end in one.
 std::string WithSeparator(std::string_view path);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "core/FileSteps.h"
 #include "core/RecordBytes.h"
 #include "core/Session.h"
 #include "platform/FileError.h"
@@ -19,8 +20,6 @@ constexpr std::size_t kStnTypeAt = 37;
 constexpr std::size_t kStnKindAt = 39;
 constexpr std::size_t kAngleAt = 41;
 constexpr std::size_t kReservedAt = 45;
-
-constexpr std::chrono::milliseconds kLockWait{10000};
 
 bool ValidKind(int k) {
     return k >= kXShearing && k <= kNibbling;
@@ -112,7 +111,7 @@ void WriteDefault(core::Session& session, int k) {
     }
     platform::FileSystem& fs = session.os.fs;
     const std::string path = DefaultsPath(session);
-    const auto lock = fs.Lock(path, kLockWait);
+    const auto lock = fs.Lock(path, core::kFileLockWait);
     std::string bytes;
     if (fs.Exists(path, platform::ListFilter::Files)) {
         bytes = fs.ReadAll(path);

@@ -42,4 +42,8 @@ DrawingExtents ExtentsFromBytes(std::string_view bytes);
 // The extents of the named special tool's drawing, 12 x 12 when it has none or it cannot be read.
 DrawingExtents ReadDrawingExtents(const core::Session& session, std::string_view name);
 
+// Removes the index entries of the named special tools (trimmed names, compared exactly) and
+// deletes their drawing files, under the index's lock. Throws platform::FileError.
+void RemoveDrawings(core::Session& session, const std::vector<std::string>& names);
+
 }  // namespace tooling::library

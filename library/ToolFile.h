@@ -21,8 +21,7 @@ class ToolFileRefusal : public std::runtime_error {
 };
 
 inline constexpr const char* kToolFileFull = "The Tool File Is Full !";
-inline constexpr const char* kToolChangedElsewhere =
-    "Tool Has Been Changed By Another User !";
+inline constexpr const char* kToolChangedElsewhere = "Tool Has Been Changed By Another User !";
 
 // The tool file of a shape in the current library: ToolLibPrefix followed by the shape code.
 std::string ToolFilePath(const core::Session& session, char shapeCode);
@@ -32,8 +31,7 @@ std::string ToolFilePath(const core::Session& session, char shapeCode);
 std::vector<ToolRec> ReadToolFile(const core::Session& session, char shapeCode);
 
 // Record `number` of the shape's file, or nothing when the file does not hold it.
-std::optional<ToolRec> ReadTool(const core::Session& session, char shapeCode,
-                                std::int16_t number);
+std::optional<ToolRec> ReadTool(const core::Session& session, char shapeCode, std::int16_t number);
 
 // Adds the record to the shape's file in its sorted place, or replaces record `old` (when
 // above 0) by it, and keeps the defaults pointing at their tools. Returns the record number

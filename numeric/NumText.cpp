@@ -126,12 +126,12 @@ std::string IntText(std::int16_t value) {
     return std::to_string(value);
 }
 
-std::string PrintedNumber(std::int16_t value) {
+std::string PrintedNumber(std::int32_t value) {
     std::string text;
     if (value >= 0) {
         text += ' ';
     }
-    text += IntText(value);
+    text += std::to_string(value);
     text += ' ';
     return text;
 }

@@ -17,6 +17,6 @@ std::string IntText(std::int16_t value);
 
 // A number as the suite's files print it: a blank in the sign place of a non-negative number,
 // the digits, and a blank after them (" 5 ", "-3 ").
-std::string PrintedNumber(std::int16_t value);
+std::string PrintedNumber(std::int32_t value);
 
 }  // namespace tooling::numeric

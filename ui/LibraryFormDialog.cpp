@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "core/Session.h"
-#include "numeric/KeyFilter.h"
 #include "platform/qt/Cp1252.h"
+#include "ui/BoxKeyFilter.h"
 
 namespace tooling::ui {
 
@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kDialogWidth = 320;  // 4800 twips
 constexpr int kListHeight = 200;
-constexpr int kCtrlV = 22;
 
 QFrame* Frame(const char* name, QWidget* parent) {
     auto* frame = new QFrame(parent);
@@ -66,23 +65,6 @@ void ShowEntries(QListWidget* list, const QStringList& entries) {
         list->clear();
         list->addItems(entries);
     }
-}
-
-// The character code the name box's key filter judges for a key press, or 0 for a key that
-// types nothing (arrows, Delete, Home ...), which the box takes as it is.
-int KeyCode(const QKeyEvent& key) {
-    if (key.matches(QKeySequence::Paste)) {
-        return kCtrlV;
-    }
-    if (key.key() == Qt::Key_Backspace) {
-        return numeric::kBackspace;
-    }
-    if ((key.modifiers() & Qt::ControlModifier) != 0 && key.key() >= Qt::Key_A &&
-        key.key() <= Qt::Key_Z) {
-        return key.key() - Qt::Key_A + 1;
-    }
-    const std::string text = platform::ToCp1252(key.text());
-    return text.size() == 1 ? static_cast<unsigned char>(text[0]) : 0;
 }
 
 }  // namespace
@@ -175,24 +157,10 @@ bool LibraryFormDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Escape ||
-        key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
-        return false;  // the default and cancel buttons, and moving between the controls
-    }
-    const int code = KeyCode(key);
-    if (code == 0) {
-        return false;
-    }
-    TakeWidgets();
-    const int taken = form_.LibraryBox_KeyPress(code);
-    if (taken == code) {
-        return false;
-    }
-    if (taken != 0) {
-        box_->insert(platform::FromCp1252(std::string(1, static_cast<char>(taken))));
-    }
-    return true;
+    return FilterBoxKey(box_, static_cast<const QKeyEvent&>(*event), [this](int code) {
+        TakeWidgets();
+        return form_.LibraryBox_KeyPress(code);
+    });
 }
 
 void LibraryFormDialog::TakeWidgets() {

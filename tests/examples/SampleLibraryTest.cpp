@@ -1,0 +1,130 @@
+// The sample libraries' generator: what it makes of a source and what it refuses. That the files
+// committed under examples/ are what it writes is CompareSampleTools.cmake's test.
+
+#include "examples/generator/SampleLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/Machine.h"
+#include "library/ToolRec.h"
+
+namespace tooling::test {
+namespace {
+
+using examples::SampleFile;
+using examples::SampleLibraryFiles;
+using library::ToolRec;
+
+// Station types 1 "A 12.7mm" (kind 10), 2 "B Index" (kind 20), 3 "Gap" (kind 0, listed but
+// not offered by the dialogs), 4 "Clamp" (kind 5, not listed).
+core::Machine Stations() {
+    core::Machine machine;
+    const auto add = [&](std::int16_t number, const std::string& name, std::int16_t kind) {
+        machine.StationTable[static_cast<std::size_t>(number)] = {
+            number, name + std::string(18 - name.size(), ' '), kind, 0, 0, 1, 1};
+    };
+    add(1, "A 12.7mm", 10);
+    add(2, "B Index", 20);
+    add(3, "Gap", 0);
+    add(4, "Clamp", 5);
+    machine.StationList = {3, 1, 2, 3};
+    return machine;
+}
+
+ToolRec Rec(char shape, const std::string& descr, std::array<float, 4> dims,
+            std::array<library::ToolStation, 6> stations, std::array<float, 6> angles,
+            std::int32_t settingsNo) {
+    ToolRec rec;
+    rec.Shape = shape;
+    rec.Descr = library::PaddedDescr(descr);
+    rec.Dims = dims;
+    rec.Stns = stations;
+    rec.Angles = angles;
+    rec.SettingsNo = settingsNo;
+    return rec;
+}
+
+std::string Names(const std::vector<SampleFile>& files) {
+    std::string names;
+    for (const SampleFile& file : files) {
+        names += (names.empty() ? "" : " ") + file.name;
+    }
+    return names;
+}
+
+TEST(SampleLibrary, WritesRecordsIndexAndDrawings) {
+    const std::string source =
+        "# comment\n"
+        "J | 10 | A 12.7mm | 0 90 | 3\n"
+        "K | 20 22 4 rounded | A 12.7mm, B Index | 0 90 180 270 | 4\n"
+        "S | BLANK | B Index | 0 | 6\n"
+        "S | STAR | A 12.7mm | 0 90 | 5\n"
+        "index | STAR | 7\n"
+        "index | BLANK | 2\n"
+        "drawing | 7 | 25.456 10\n";
+    const std::vector<SampleFile> files = SampleLibraryFiles(source, "Lib", Stations());
+    ASSERT_EQ(Names(files), "Lib.J Lib.K Lib.S Lib.lkp Lib.7");
+    constexpr float n = library::kNoAngle;
+    EXPECT_EQ(files[0].bytes, library::ToolRecBytes(Rec('J', "Hexagon", {10, 11.547F, 0, 0},
+                                                        {{{1, 10}}}, {0, 90, n, n, n, n}, 3)));
+    EXPECT_EQ(files[1].bytes,
+              library::ToolRecBytes(Rec('K', "Keyway", {20, 22, -4, 0}, {{{1, 10}, {2, 20}}},
+                                        {0, 90, 180, 270, n, n}, 4)));
+    EXPECT_EQ(files[2].bytes, library::ToolRecBytes(Rec('S', "BLANK", {12, 12, 0, 0}, {{{2, 20}}},
+                                                        {0, n, n, n, n, n}, 6)) +
+                                  library::ToolRecBytes(Rec('S', "STAR", {25.46F, 10, 0, 0},
+                                                            {{{1, 10}}}, {0, 90, n, n, n, n}, 5)));
+    EXPECT_EQ(files[3].bytes, "STAR, 7 \r\nBLANK, 2 \r\n******\r\n");
+    std::string drawing(518, '\0');
+    drawing.replace(2, 18, "STAR              ");
+    drawing.replace(20, 72, std::string(72, ' '));
+    drawing.replace(150, 8, std::string("\xe3\xa5\xcb\x41\x00\x00\x20\x41", 8));  // 25.456, 10
+    EXPECT_EQ(files[4].bytes, drawing);
+
+    const std::vector<SampleFile> imperial =
+        SampleLibraryFiles("units | inch\nA | 1/3 | A 12.7mm | 0 | 1\n", "Imp", Stations());
+    ASSERT_EQ(Names(imperial), "Imp.A Imp.lkp");
+    EXPECT_EQ(imperial[0].bytes, library::ToolRecBytes(Rec('A', "Diameter", {8.467F, 8.467F, 0, 0},
+                                                           {{{1, 10}}}, {0, n, n, n, n, n}, 1)));
+    EXPECT_EQ(imperial[1].bytes, "******\r\n");
+}
+
+TEST(SampleLibrary, RefusesWhatADialogOrTheToolFileWouldNot) {
+    const std::map<std::string, std::string> cases{
+        {"B | 10 | A 12.7mm | 0 45 | 1\n\nB | 5 | A 12.7mm | 0 45 | 2\n",
+         "line 3: the tool sorts before the one above it"},
+        {"C | 10 5 | A 12.7mm | 0 45 | 1", "line 1: Invalid Tool Dimension(s) !"},
+        {"A | 0 | A 12.7mm | 0 | 1", "line 1: Invalid Tool Dimension !"},
+        {"A | 1000 | A 12.7mm | 0 | 1", "line 1: Invalid Tool Dimension !"},  // not kept in a file
+        {"D | 10 | A 12.7mm | 0 90 | 1", "line 1: Rectangle takes 2 dimension(s)"},
+        {"A | 5 | Clamp | 0 | 1", "line 1: no station type \"Clamp\" in the station list"},
+        {"A | 5 | Gap | 0 | 1", "line 1: the tool dialogs do not offer station type \"Gap\""},
+        {"A | 5 | | 0 | 1", "line 1: a tool needs a station type"},
+        {"A | 5 | B Index, A 12.7mm | 0 | 1",
+         "line 1: station type \"A 12.7mm\" comes earlier in the station list"},
+        {"B | 5 | A 12.7mm | 45 0 | 1", "line 1: the angles must ascend from 0 to below 360"},
+        {"B | 5 | A 12.7mm | 0 360 | 1", "line 1: the angles must ascend from 0 to below 360"},
+        {"A | 5 | A 12.7mm | 0 | 0", "line 1: \"0\" is not a whole number from 1 to 2147483647"},
+        {"A | 5 | A 12.7mm | 0", "line 1: \"A\" takes 5 fields"},
+        {"S | STAR | A 12.7mm | 0 | 1", "line 1: no index entry names \"STAR\""},
+        {"index | STAR | 1\ndrawing | 2 | 10 10", "line 2: no index entry names drawing 2"},
+        {"index | STAR | 40000", "line 1: \"40000\" is not a whole number from 1 to 32767"},
+        {"tool | 5", "line 1: \"tool\" starts no line of a sample library"},
+    };
+    for (const auto& [source, message] : cases) {
+        try {
+            SampleLibraryFiles(source, "Lib", Stations());
+            ADD_FAILURE() << source << ": accepted";
+        } catch (const examples::SampleSourceError& error) {
+            EXPECT_EQ(error.what(), message) << source;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tooling::test

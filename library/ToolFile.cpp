@@ -17,87 +17,66 @@ namespace {
 // when the rewrite leaves it out.
 using NewNumbers = std::vector<int>;
 
-struct Rewrite {
-    std::string bytes;
-    NewNumbers moved;
-};
-
-std::vector<ToolRec> DecodeToolFile(std::string_view bytes) {
-    std::vector<ToolRec> recs;
-    recs.reserve(bytes.size() / kToolRecSize);
-    for (std::size_t at = 0; at + kToolRecSize <= bytes.size(); at += kToolRecSize) {
-        recs.push_back(ToolRecFromBytes(bytes.substr(at, kToolRecSize)));
-    }
-    return recs;
+std::string ReadBytes(const platform::FileSystem& fs, const std::string& path) {
+    return fs.Exists(path, platform::ListFilter::Files) ? fs.ReadAll(path) : std::string();
 }
 
-std::vector<ToolRec> ReadRecords(const platform::FileSystem& fs, const std::string& path) {
-    if (!fs.Exists(path, platform::ListFilter::Files)) {
-        return {};
-    }
-    return DecodeToolFile(fs.ReadAll(path));
+std::string_view RecordAt(std::string_view bytes, std::size_t i) {
+    return bytes.substr(i * kToolRecSize, kToolRecSize);
 }
 
 // A special tool added or replaced also needs a first station type.
-bool Kept(char shapeCode, const ToolRec& rec, bool inserting) {
-    return ValidTool(shapeCode, rec) &&
-           !(inserting && shapeCode == 'S' && rec.Stns[0].StnType <= 0);
+bool Kept(char shapeCode, std::string_view rec, bool inserting) {
+    return ValidRecord(shapeCode, rec) &&
+           !(inserting && shapeCode == 'S' && ToolRecFromBytes(rec).Stns[0].StnType <= 0);
 }
 
-void CheckCount(std::size_t count) {
-    if (count > static_cast<std::size_t>(kMaxToolRecords)) {
+// Keeps, in place and in order, the whole records of the file's bytes that pass `keep` (given the
+// record and its number); a last record cut short goes too. Returns the new number of each old
+// record.
+template <typename Keep>
+NewNumbers Compact(std::string& bytes, Keep keep) {
+    const std::size_t count = bytes.size() / kToolRecSize;
+    NewNumbers moved(count, 0);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!keep(RecordAt(bytes, i), static_cast<int>(i) + 1)) {
+            continue;
+        }
+        if (kept != i) {
+            bytes.replace(kept * kToolRecSize, kToolRecSize, RecordAt(bytes, i));
+        }
+        moved[i] = static_cast<int>(++kept);
+    }
+    bytes.resize(kept * kToolRecSize);
+    return moved;
+}
+
+// Puts `added` into the file's bytes after the records that do not sort after it, leaving out
+// record `old` and the records a rewrite drops. Returns the new numbers; `pos` is that of the
+// added record.
+NewNumbers AddInPlace(char shapeCode, std::string& bytes, const std::string& added,
+                      std::int16_t old, int& pos) {
+    NewNumbers moved = Compact(bytes, [&](std::string_view rec, int number) {
+        return number != old && Kept(shapeCode, rec, true);
+    });
+    std::size_t at = 0;
+    const std::size_t count = bytes.size() / kToolRecSize;
+    while (at < count && !RecordSortsAfter(shapeCode, RecordAt(bytes, at), added)) {
+        ++at;
+    }
+    pos = static_cast<int>(at) + 1;
+    if (count + 1 > static_cast<std::size_t>(kMaxToolRecords)) {
         throw ToolFileRefusal(kToolFileFull);
     }
-}
-
-// The file with `rec` in its sorted place (after equal ones) and record `old` left out.
-Rewrite WithTool(char shapeCode, const std::vector<ToolRec>& recs, const ToolRec& rec,
-                 std::int16_t old, int& pos) {
-    Rewrite out;
-    out.moved.assign(recs.size(), 0);
-    out.bytes.reserve((recs.size() + 1) * kToolRecSize);
-    const std::string newBytes = ToolRecBytes(rec);
-    int count = 0;
-    pos = 0;
-    for (std::size_t i = 0; i < recs.size(); ++i) {
-        if (static_cast<int>(i) + 1 == old || !Kept(shapeCode, recs[i], true)) {
-            continue;
-        }
-        if (pos == 0 && SortsAfter(shapeCode, recs[i], rec)) {
-            pos = ++count;
-            out.bytes += newBytes;
-        }
-        out.moved[i] = ++count;
-        out.bytes += ToolRecBytes(recs[i]);
+    bytes.insert(at * kToolRecSize, added);
+    for (int& number : moved) {
+        number += number >= pos ? 1 : 0;
     }
-    if (pos == 0) {
-        pos = ++count;
-        out.bytes += newBytes;
+    if (old >= 1 && static_cast<std::size_t>(old) <= moved.size()) {
+        moved[static_cast<std::size_t>(old - 1)] = pos;
     }
-    if (old >= 1 && static_cast<std::size_t>(old) <= recs.size()) {
-        out.moved[static_cast<std::size_t>(old - 1)] = pos;
-    }
-    CheckCount(static_cast<std::size_t>(count));
-    return out;
-}
-
-Rewrite WithoutTools(char shapeCode, const std::vector<ToolRec>& recs,
-                     const std::vector<std::int16_t>& numbers) {
-    Rewrite out;
-    out.moved.assign(recs.size(), 0);
-    out.bytes.reserve(recs.size() * kToolRecSize);
-    int count = 0;
-    for (std::size_t i = 0; i < recs.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        if (!Kept(shapeCode, recs[i], false) ||
-            std::binary_search(numbers.begin(), numbers.end(), number,
-                               [](int a, int b) { return a < b; })) {
-            continue;
-        }
-        out.moved[i] = ++count;
-        out.bytes += ToolRecBytes(recs[i]);
-    }
-    return out;
+    return moved;
 }
 
 // Points the defaults of the shape at the new numbers of their tools: a default whose tool left
@@ -145,17 +124,17 @@ std::int16_t StoreTool(core::Session& session, char shapeCode, const ToolRec& re
     platform::FileSystem& fs = session.os.fs;
     const std::string path = ToolFilePath(session, shapeCode);
     const auto lock = fs.Lock(path, core::kFileLockWait);
-    const std::vector<ToolRec> recs = ReadRecords(fs, path);
+    std::string bytes = ReadBytes(fs, path);
     if (loaded != nullptr &&
-        (old < 1 || static_cast<std::size_t>(old) > recs.size() ||
-         ToolRecBytes(recs[static_cast<std::size_t>(old - 1)]) != ToolRecBytes(*loaded))) {
+        (old < 1 || static_cast<std::size_t>(old) > bytes.size() / kToolRecSize ||
+         RecordAt(bytes, static_cast<std::size_t>(old - 1)) != ToolRecBytes(*loaded))) {
         throw ToolFileRefusal(kToolChangedElsewhere);
     }
     int pos = 0;
-    const Rewrite out = WithTool(shapeCode, recs, rec, old, pos);
-    fs.Replace(path, out.bytes);
+    const NewNumbers moved = AddInPlace(shapeCode, bytes, ToolRecBytes(rec), old, pos);
+    fs.Replace(path, bytes);
     if (InsertRenumbers(shapeCode)) {
-        RenumberDefaults(session, shapeCode, out.moved);
+        RenumberDefaults(session, shapeCode, moved);
     }
     return static_cast<std::int16_t>(pos);
 }
@@ -167,7 +146,13 @@ std::string ToolFilePath(const core::Session& session, char shapeCode) {
 }
 
 std::vector<ToolRec> ReadToolFile(const core::Session& session, char shapeCode) {
-    return ReadRecords(session.os.fs, ToolFilePath(session, shapeCode));
+    const std::string bytes = ReadBytes(session.os.fs, ToolFilePath(session, shapeCode));
+    std::vector<ToolRec> tools;
+    tools.reserve(bytes.size() / kToolRecSize);
+    for (std::size_t i = 0; i < bytes.size() / kToolRecSize; ++i) {
+        tools.push_back(ToolRecFromBytes(RecordAt(bytes, i)));
+    }
+    return tools;
 }
 
 std::optional<ToolRec> ReadTool(const core::Session& session, char shapeCode, std::int16_t number) {
@@ -193,24 +178,24 @@ void DeleteTools(core::Session& session, char shapeCode,
     platform::FileSystem& fs = session.os.fs;
     const std::string path = ToolFilePath(session, shapeCode);
     const auto lock = fs.Lock(path, core::kFileLockWait);
-    const std::vector<ToolRec> recs = ReadRecords(fs, path);
-    std::vector<std::int16_t> numbers = ascendingNumbers;
+    std::string bytes = ReadBytes(fs, path);
+    std::vector<int> numbers(ascendingNumbers.begin(), ascendingNumbers.end());
     std::sort(numbers.begin(), numbers.end());
-    const Rewrite out = WithoutTools(shapeCode, recs, numbers);
-    fs.Replace(path, out.bytes);
-    RenumberDefaults(session, shapeCode, out.moved);
-    if (shapeCode != 'S') {
-        return;
-    }
-    std::vector<std::string> names;
-    for (const std::int16_t number : numbers) {
-        if (number >= 1 && static_cast<std::size_t>(number) <= recs.size()) {
-            const std::string name = core::Trim(recs[static_cast<std::size_t>(number - 1)].Descr);
-            if (!name.empty()) {
-                names.push_back(name);
-            }
+    std::vector<std::string> names;  // of the special tools deleted
+    const NewNumbers moved = Compact(bytes, [&](std::string_view rec, int number) {
+        if (!Kept(shapeCode, rec, false)) {
+            return false;
         }
-    }
+        if (!std::binary_search(numbers.begin(), numbers.end(), number)) {
+            return true;
+        }
+        if (shapeCode == 'S') {
+            names.push_back(core::Trim(ToolRecFromBytes(rec).Descr));
+        }
+        return false;
+    });
+    fs.Replace(path, bytes);
+    RenumberDefaults(session, shapeCode, moved);
     RemoveDrawings(session, names);
 }
 

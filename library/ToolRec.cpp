@@ -22,8 +22,13 @@ ToolRec BlankToolRec() {
 }
 
 ToolRec ToolRecFromBytes(std::string_view bytes) {
-    std::string whole(bytes.substr(0, kToolRecSize));
-    whole.resize(kToolRecSize, '\0');
+    std::string padded;
+    if (bytes.size() < kToolRecSize) {
+        padded.assign(bytes);
+        padded.resize(kToolRecSize, '\0');
+        bytes = padded;
+    }
+    const std::string_view whole = bytes.substr(0, kToolRecSize);
     const core::RecordView in(whole);
     ToolRec rec;
     rec.Shape = whole[kShapeAt];
@@ -67,18 +72,28 @@ std::string PaddedDescr(std::string_view text) {
     return core::Fixed(text, kToolDescrWidth);
 }
 
-bool ValidTool(char shapeCode, const ToolRec& rec) {
+bool ValidRecord(char shapeCode, std::string_view bytes) {
     if (shapeCode == 'S') {
-        return !core::Trim(rec.Descr).empty();
+        return bytes.substr(kDescrAt, kToolDescrWidth).find_first_not_of(' ') !=
+               std::string_view::npos;
     }
-    return rec.Dims[0] > 0.1F && rec.Dims[0] < 1000.0F;
+    const float dim = core::RecordView(bytes).Float(kDimsAt);
+    return dim > 0.1F && dim < 1000.0F;
+}
+
+bool ValidTool(char shapeCode, const ToolRec& rec) {
+    return ValidRecord(shapeCode, ToolRecBytes(rec));
+}
+
+bool RecordSortsAfter(char shapeCode, std::string_view bytes, std::string_view other) {
+    if (shapeCode == 'S') {
+        return bytes.substr(kDescrAt, kToolDescrWidth) > other.substr(kDescrAt, kToolDescrWidth);
+    }
+    return core::RecordView(bytes).Float(kDimsAt) > core::RecordView(other).Float(kDimsAt);
 }
 
 bool SortsAfter(char shapeCode, const ToolRec& rec, const ToolRec& other) {
-    if (shapeCode == 'S') {
-        return PaddedDescr(rec.Descr) > PaddedDescr(other.Descr);
-    }
-    return rec.Dims[0] > other.Dims[0];
+    return RecordSortsAfter(shapeCode, ToolRecBytes(rec), ToolRecBytes(other));
 }
 
 }  // namespace tooling::library

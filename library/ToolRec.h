@@ -51,9 +51,12 @@ std::string PaddedDescr(std::string_view text);
 // Whether a rewrite of the file of `shapeCode` keeps the record: a numeric tool needs
 // 0.1 < Dims(1) < 1000 (as single-precision numbers), a special tool a name that is not blank.
 bool ValidTool(char shapeCode, const ToolRec& rec);
+// The same on the 89 bytes of a record, as a rewrite reads them in place.
+bool ValidRecord(char shapeCode, std::string_view bytes);
 
 // Whether `rec` sorts after `other` in the file of `shapeCode`: numeric shapes by Dims(1),
 // special tools by the 18-character Descr, byte by byte.
 bool SortsAfter(char shapeCode, const ToolRec& rec, const ToolRec& other);
+bool RecordSortsAfter(char shapeCode, std::string_view bytes, std::string_view other);
 
 }  // namespace tooling::library

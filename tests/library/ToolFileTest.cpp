@@ -1,0 +1,385 @@
+#include "library/ToolFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/RecordBytes.h"
+#include "core/Text.h"
+#include "library/DefaultTools.h"
+#include "library/SpecialDrawings.h"
+#include "numeric/NumText.h"
+#include "tests/support/LibraryFixture.h"
+
+namespace tooling::library {
+namespace {
+
+using core::DefaultToolRec;
+
+// A tool of the shape whose first dimension is `dim1`; its settings number tells it apart.
+ToolRec Tool(char shape, float dim1, std::int32_t id) {
+    ToolRec rec;
+    rec.Shape = shape;
+    rec.Descr = PaddedDescr(shape == 'S' ? "Special" : "Square");
+    rec.Dims = {dim1, dim1, 0.0F, 0.0F};
+    rec.Stns[0] = {1, 10};
+    rec.Angles[0] = 0.0F;
+    rec.SettingsNo = id;
+    return rec;
+}
+
+ToolRec Special(const std::string& name, std::int32_t id) {
+    ToolRec rec = Tool('S', 12.0F, id);
+    rec.Descr = PaddedDescr(name);
+    return rec;
+}
+
+DefaultToolRec Default(std::int16_t recordNo, char shape) {
+    DefaultToolRec rec;
+    rec.recordNo = recordNo;
+    rec.shape = shape;
+    rec.descr = PaddedDescr("Square");
+    return rec;
+}
+
+class ToolFileTest : public ::testing::Test {
+  protected:
+    ToolFileTest() { session.lib.ToolLibPrefix = fixture.ToolPath("Shop."); }
+
+    std::string Path(const std::string& ext) const { return fixture.ToolPath("Shop." + ext); }
+
+    void WriteTools(char shape, const std::vector<ToolRec>& recs) {
+        std::string bytes;
+        for (const ToolRec& rec : recs) {
+            bytes += ToolRecBytes(rec);
+        }
+        test::WriteFile(Path(std::string(1, shape)), bytes);
+    }
+
+    // The file's records as "dim1#id" (special: "name#id"), in file order.
+    std::string Contents(char shape) const {
+        std::string text;
+        for (const ToolRec& rec : ReadToolFile(session, shape)) {
+            text += (text.empty() ? "" : " ") +
+                    (shape == 'S' ? core::Trim(rec.Descr) : numeric::NumText(rec.Dims[0], -1)) +
+                    "#" + std::to_string(rec.SettingsNo);
+        }
+        return text;
+    }
+
+    void WriteDefaults(const DefaultSet& defaults) {
+        std::string bytes;
+        for (const DefaultToolRec& rec : defaults) {
+            bytes += EncodeDefault(rec);
+        }
+        test::WriteFile(Path("dft"), bytes);
+    }
+
+    // The record numbers of the four defaults in the file, "-" for an empty default.
+    std::string DefaultNumbers() const {
+        std::string text;
+        for (const DefaultToolRec& rec : DecodeDefaults(test::ReadFile(Path("dft")))) {
+            text += (text.empty() ? "" : " ") +
+                    (rec == DefaultToolRec{} ? "-" : std::to_string(rec.recordNo) + rec.shape);
+        }
+        return text;
+    }
+
+    test::LibraryFixture fixture;
+    core::Session& session = fixture.session;
+};
+
+TEST(ToolRecord, HoldsEveryFieldAtItsOffset) {
+    ToolRec rec;
+    rec.Shape = 'K';
+    rec.Descr = "Keyway";  // padded when written
+    rec.Dims = {10.5F, 9.5F, -3.0F, 0.0F};
+    rec.Stns[0] = {3, 12};
+    rec.Stns[1] = {-2, 25};
+    rec.Angles = {0.0F, 90.0F, kNoAngle, kNoAngle, kNoAngle, kNoAngle};
+    rec.DefMark = 5;
+    rec.SettingsNo = 70000;
+    const std::string noAngle("\x00\xC0\x79\xC4", 4);  // -999
+    const std::string expected =
+        std::string("K") + "Keyway            " + std::string("\x00\x00\x28\x41", 4) +  // 10.5
+        std::string("\x00\x00\x18\x41", 4) +                                            // 9.5
+        std::string("\x00\x00\x40\xC0", 4) +                                            // -3
+        std::string(4, '\0') + std::string("\x03\x00\x0C\x00\xFE\xFF\x19\x00", 8) +
+        std::string(16, '\0') + std::string(4, '\0') +  // angle 0
+        std::string("\x00\x00\xB4\x42", 4) +            // 90
+        noAngle + noAngle + noAngle + noAngle + std::string("\x05\x00\x70\x11\x01\x00", 6);
+    ASSERT_EQ(expected.size(), kToolRecSize);
+    EXPECT_EQ(ToolRecBytes(rec), expected);
+    rec.Descr = PaddedDescr(rec.Descr);
+    EXPECT_EQ(ToolRecFromBytes(expected), rec);
+
+    const std::string blank = std::string(" ") + std::string(18, ' ') + std::string(40, '\0') +
+                              noAngle + noAngle + noAngle + noAngle + noAngle + noAngle +
+                              std::string(6, '\0');
+    EXPECT_EQ(ToolRecBytes(BlankToolRec()), blank);
+    EXPECT_EQ(ToolRecFromBytes(blank), BlankToolRec());
+}
+
+TEST_F(ToolFileTest, NewToolsStandAfterEqualSizesAndInvalidRecordsAreDropped) {
+    // The file holds records a rewrite drops: sizes of 0.1 and 1000 and below, and a blank one.
+    WriteTools('B', {Tool('B', 0.1F, 1), Tool('B', 10, 2), BlankToolRec(), Tool('B', 20, 3),
+                     Tool('B', 1000, 4), Tool('B', 999.99F, 5), Tool('B', -5, 6)});
+    EXPECT_EQ(InsertTool(session, 'B', Tool('B', 10, 7), 0), 2);
+    EXPECT_EQ(Contents('B'), "10#2 10#7 20#3 999.99#5");
+    EXPECT_EQ(InsertTool(session, 'B', Tool('B', 5, 8), 0), 1);
+    EXPECT_EQ(InsertTool(session, 'B', Tool('B', 999.995F, 9), 0), 6);
+    // Replacing moves the tool to its new place.
+    EXPECT_EQ(InsertTool(session, 'B', Tool('B', 15, 10), 1), 3);
+    EXPECT_EQ(Contents('B'), "10#2 10#7 15#10 20#3 999.99#5 999.995#9");
+    // A missing file is an empty one; the last record cut short is not read.
+    EXPECT_EQ(InsertTool(session, 'F', Tool('F', 3, 1), 0), 1);
+    test::WriteFile(Path("B"), test::ReadFile(Path("B")) + "partial");
+    EXPECT_EQ(Contents('B'), "10#2 10#7 15#10 20#3 999.99#5 999.995#9");
+}
+
+TEST_F(ToolFileTest, SpecialToolsStandInNameOrderOfTheirPaddedNames) {
+    WriteTools('S', {Special("Bolt", 1), Special("bolt", 2), Special("  ", 3), Special("Ring", 4)});
+    EXPECT_EQ(InsertTool(session, 'S', Special("Bolt ", 5), 0), 2);  // equal when padded
+    EXPECT_EQ(InsertTool(session, 'S', Special("Bolt-A", 6), 0), 3);
+    ToolRec noStation = Special("Arc", 7);
+    noStation.Stns[0] = {};
+    EXPECT_EQ(InsertTool(session, 'S', noStation, 0), 1);
+    EXPECT_EQ(Contents('S'), "Arc#7 Bolt#1 Bolt#5 Bolt-A#6 bolt#2 Ring#4");
+    // The rewrite that adds a tool drops records without a first station; a delete does not.
+    WriteTools('S', {noStation, Special("Ring", 4)});
+    DeleteTools(session, 'S', {2});
+    EXPECT_EQ(Contents('S'), "Arc#7");
+    InsertTool(session, 'S', Special("Ring", 4), 0);
+    EXPECT_EQ(Contents('S'), "Ring#4");
+}
+
+// Each rewrite keeps the defaults pointing at their tools.
+TEST_F(ToolFileTest, DefaultsFollowTheirTools) {
+    const std::vector<ToolRec> squares = {Tool('B', 10, 1), Tool('B', 20, 2), Tool('B', 30, 3),
+                                          Tool('B', 40, 4)};
+    struct Row {
+        const char* what;
+        char shape;
+        std::vector<ToolRec> file;
+        DefaultSet defaults;
+        std::function<void(core::Session&)> change;
+        const char* after;
+    };
+    const auto insert = [](char shape, ToolRec rec, std::int16_t old) {
+        return [=](core::Session& s) { InsertTool(s, shape, rec, old); };
+    };
+    const auto remove = [](char shape, std::vector<std::int16_t> numbers) {
+        return [=](core::Session& s) { DeleteTools(s, shape, numbers); };
+    };
+    const Row rows[] = {
+        {"insert before",
+         'B',
+         squares,
+         {Default(1, 'B'), Default(2, 'B'), Default(4, 'B'), Default(1, 'A')},
+         insert('B', Tool('B', 15, 9), 0),
+         "1B 3B 5B 1A"},
+        {"first moved to last",
+         'B',
+         squares,
+         {Default(1, 'B'), Default(2, 'B'), Default(4, 'B'), {}},
+         insert('B', Tool('B', 50, 9), 1),
+         "4B 1B 3B -"},
+        {"last moved to first",
+         'B',
+         squares,
+         {Default(4, 'B'), Default(1, 'B'), Default(3, 'B'), {}},
+         insert('B', Tool('B', 5, 9), 4),
+         "1B 2B 4B -"},
+        {"rectangle",
+         'D',
+         squares,
+         {Default(1, 'D'), Default(1, 'B'), {}, {}},
+         insert('D', Tool('D', 5, 9), 0),
+         "2D 1B - -"},
+        {"other shapes leave the defaults",
+         'C',
+         squares,
+         {Default(1, 'C'), {}, {}, {}},
+         insert('C', Tool('C', 5, 9), 0),
+         "1C - - -"},
+        {"numbers outside the file",
+         'B',
+         squares,
+         {Default(0, 'B'), Default(-1, 'B'), Default(5, 'B'), Default(3, 'B')},
+         insert('B', Tool('B', 5, 9), 0),
+         "0B -1B 5B 4B"},
+        {"delete 1 and 2, default at 3",
+         'B',
+         squares,
+         {Default(3, 'B'), Default(4, 'B'), Default(2, 'B'), Default(1, 'A')},
+         remove('B', {1, 2}),
+         "1B 2B - 1A"},
+        {"delete lines 1 and 3 of 4",
+         'C',
+         squares,
+         {Default(2, 'C'), Default(4, 'C'), Default(3, 'C'), {}},
+         remove('C', {1, 3}),
+         "1C 2C - -"},
+        {"invalid records shift the numbers",
+         'B',
+         {Tool('B', 0, 1), Tool('B', 20, 2), Tool('B', 1000, 3), Tool('B', 40, 4)},
+         {Default(2, 'B'), Default(4, 'B'), Default(3, 'B'), {}},
+         insert('B', Tool('B', 30, 9), 0),
+         "1B 3B - -"},
+        {"invalid records at a delete",
+         'A',
+         {Tool('A', 0, 1), Tool('A', 20, 2), Tool('A', 30, 3)},
+         {Default(3, 'A'), Default(1, 'A'), {}, {}},
+         remove('A', {2}),
+         "1A - - -"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<ToolRec> file = row.file;
+        for (ToolRec& rec : file) {
+            rec.Shape = row.shape;
+        }
+        WriteTools(row.shape, file);
+        WriteDefaults(row.defaults);
+        ReadDefaults(session);
+        row.change(session);
+        EXPECT_EQ(DefaultNumbers(), row.after);
+        EXPECT_EQ(session.lib.DefaultTools, DecodeDefaults(test::ReadFile(Path("dft"))));
+    }
+    // Without a defaults file no file is made.
+    std::filesystem::remove(Path("dft"));
+    InsertTool(session, 'B', Tool('B', 1, 1), 0);
+    EXPECT_FALSE(test::FileExists(Path("dft")));
+}
+
+TEST_F(ToolFileTest, AnEditRefusesWhenTheRecordNoLongerHoldsTheLoadedTool) {
+    WriteTools('B', {Tool('B', 10, 1), Tool('B', 20, 2)});
+    WriteDefaults({Default(2, 'B'), {}, {}, {}});
+    EXPECT_EQ(ReplaceTool(session, 'B', Tool('B', 5, 3), 2, Tool('B', 20, 2)), 1);
+    EXPECT_EQ(Contents('B'), "5#3 10#1");
+    EXPECT_EQ(DefaultNumbers(), "1B - - -");
+    const std::string before = test::ReadFile(Path("B"));
+    // Record 2 now holds another tool, record 3 none.
+    for (const std::int16_t old : {2, 3, 0}) {
+        try {
+            ReplaceTool(session, 'B', Tool('B', 7, 4), old, Tool('B', 20, 2));
+            ADD_FAILURE() << "replaced record " << old;
+        } catch (const ToolFileRefusal& refusal) {
+            EXPECT_STREQ(refusal.what(), "Tool Has Been Changed By Another User !");
+        }
+    }
+    EXPECT_EQ(test::ReadFile(Path("B")), before);
+    EXPECT_EQ(DefaultNumbers(), "1B - - -");
+}
+
+TEST_F(ToolFileTest, AFullFileRefusesOneMoreToolAndStaysAsItIs) {
+    std::string bytes;
+    for (int i = 0; i < kMaxToolRecords; ++i) {
+        bytes += ToolRecBytes(Tool('A', 1.0F + static_cast<float>(i) / 100.0F, i));
+    }
+    test::WriteFile(Path("A"), bytes);
+    EXPECT_THROW(
+        {
+            try {
+                InsertTool(session, 'A', Tool('A', 5, 99999), 0);
+            } catch (const ToolFileRefusal& refusal) {
+                EXPECT_STREQ(refusal.what(), "The Tool File Is Full !");
+                throw;
+            }
+        },
+        ToolFileRefusal);
+    EXPECT_EQ(test::ReadFile(Path("A")), bytes);
+    // Replacing one keeps the count.
+    EXPECT_EQ(InsertTool(session, 'A', Tool('A', 500, 99999), 1), kMaxToolRecords);
+}
+
+TEST_F(ToolFileTest, AFailedRewriteChangesNoFile) {
+    WriteTools('B', {Tool('B', 10, 1), Tool('B', 20, 2)});
+    WriteDefaults({Default(1, 'B'), {}, {}, {}});
+    const std::string tools = test::ReadFile(Path("B"));
+    const std::string defaults = test::ReadFile(Path("dft"));
+    fixture.fs.failOn = "Shop.B";
+    EXPECT_THROW(InsertTool(session, 'B', Tool('B', 5, 3), 0), platform::FileError);
+    EXPECT_THROW(DeleteTools(session, 'B', {1}), platform::FileError);
+    EXPECT_EQ(test::ReadFile(Path("B")), tools);
+    EXPECT_EQ(test::ReadFile(Path("dft")), defaults);
+}
+
+TEST(DrawingIndex, ReadsNamesAndNumbersUpToItsEnd) {
+    test::LibraryFixture fixture;
+    fixture.session.lib.ToolLibPrefix = fixture.ToolPath("Shop.");
+    test::WriteFile(fixture.ToolPath("Shop.lkp"),
+                    "  Bolt Hole , 3 \r\n"
+                    "\"Quoted\",4\r\n"
+                    "NoNumber\r\n"
+                    "Empty,\r\n"
+                    "Words, none\r\n"
+                    "Zero, 0\r\n"
+                    "Big, 40000\r\n"
+                    "Negative, -2\r\n"
+                    "\r\n"
+                    "Max, 32767\r\n"
+                    "Path, ../../x\r\n"
+                    "******\r\n"
+                    "After, 5\r\n");
+    std::string read;
+    for (const DrawingEntry& entry : ReadDrawingIndex(fixture.session)) {
+        read += "[" + entry.name + "=" + std::to_string(entry.number) + "]";
+    }
+    EXPECT_EQ(read, "[Bolt Hole=3][Quoted=4][Max=32767]");
+    EXPECT_EQ(DrawingPath(fixture.session, 3), fixture.ToolPath("Shop.3"));
+}
+
+TEST(DrawingFile, ExtentsOfShortOrOddFilesAreThoseOfAMissingDrawing) {
+    const auto drawing = [](float x, float y, std::size_t size) {
+        std::string bytes(size, '\x01');
+        core::RecordBytes(bytes).PutFloat(150, x);
+        core::RecordBytes(bytes).PutFloat(154, y);
+        return bytes;
+    };
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const std::tuple<float, float, std::size_t, DrawingExtents> rows[] = {
+        {25.5F, 40.0F, 518, {25.5F, 40.0F}}, {25.5F, 40.0F, 2000, {25.5F, 40.0F}},
+        {25.5F, 40.0F, 517, {12, 12}},       {0.0F, 40.0F, 518, {12, 12}},
+        {25.5F, -1.0F, 518, {12, 12}},       {inf, 40.0F, 518, {12, 12}},
+        {25.5F, nan, 518, {12, 12}},
+    };
+    for (const auto& [x, y, size, extents] : rows) {
+        EXPECT_EQ(ExtentsFromBytes(drawing(x, y, size)), extents) << x << " " << y << " " << size;
+    }
+    EXPECT_EQ(ExtentsFromBytes(""), (DrawingExtents{12, 12}));
+}
+
+TEST_F(ToolFileTest, DeletingSpecialToolsRemovesTheirEntriesAndDrawings) {
+    WriteTools('S', {Special("Arc", 1), Special("Bolt Hole", 2), Special("Ring", 3)});
+    test::WriteFile(Path("lkp"),
+                    "Arc, 1 \r\nBolt Hole,2\r\nOdd line\r\nRing, 3 \r\nArc, 4 \r\nStar, 9 \r\n"
+                    "******\r\n");
+    for (const char* drawing : {"1", "2", "3", "4", "9"}) {
+        test::WriteFile(Path(drawing), std::string(518, 'd'));
+    }
+    DeleteTools(session, 'S', {1, 2});
+    EXPECT_EQ(Contents('S'), "Ring#3");
+    EXPECT_EQ(test::ReadFile(Path("lkp")), "Odd line\r\nRing, 3 \r\nStar, 9 \r\n******\r\n");
+    EXPECT_EQ(fixture.Listing(), "Shop.3 Shop.9 Shop.S Shop.lkp | ");
+}
+
+TEST_F(ToolFileTest, ExtentsOfASpecialToolComeFromItsDrawing) {
+    std::string bytes(518, '\0');
+    core::RecordBytes(bytes).PutFloat(150, 30.25F);
+    core::RecordBytes(bytes).PutFloat(154, 12.5F);
+    test::WriteFile(Path("7"), bytes);
+    test::WriteFile(Path("lkp"), "Star, 7 \r\nGhost, 8 \r\n******\r\n");
+    EXPECT_EQ(ReadDrawingExtents(session, "Star"), (DrawingExtents{30.25F, 12.5F}));
+    EXPECT_EQ(ReadDrawingExtents(session, "Ghost"), (DrawingExtents{12, 12}));
+    EXPECT_EQ(ReadDrawingExtents(session, "star"), (DrawingExtents{12, 12}));
+}
+
+}  // namespace
+}  // namespace tooling::library

@@ -1,0 +1,250 @@
+#include "turrets/TurretFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/FileError.h"
+#include "tests/turrets/TurretFixture.h"
+
+namespace tooling::turrets {
+namespace {
+
+using test::FileExists;
+using test::TurretFixture;
+
+const std::string kEmpty5 =
+    "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n3, , , 0, 0, 0, 0, , 0\r\n"
+    "4, , , 0, 0, 0, 0, , 0\r\n5, , , 0, 0, 0, 0, , 0\r\n******\r\n";
+
+std::string Listing(const std::vector<TurretEntry>& entries) {
+    std::string text;
+    for (const TurretEntry& entry : entries) {
+        text += (text.empty() ? "" : "|") + entry.name + "=" + std::to_string(entry.number);
+    }
+    return text;
+}
+
+std::string ErrorOf(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (const platform::FileError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsIt) {
+    const std::string rows[][2] = {
+        {"******\r\n", ""},
+        {"", ""},
+        {"FRONT, 3 \r\nBack, 1 \r\n******\r\n", "FRONT=3|Back=1"},
+        {"  Front Row  ,  7  \r\n******\r\n", "Front Row=7"},
+        {"Zero, 0 \r\nNeg, -3\r\nA, 2 \r\n******\r\n", "A=2"},
+        {"Big, 40000\r\nHalf, 2.5\r\nOdd, 3.5\r\n******\r\n", "Half=2|Odd=4"},
+        {"A, 1\r\nbroken\r\nB, 2\r\n******\r\n", "A=1"},
+        {"A, 1\r\n\r\nB, 2\r\n******\r\n", "A=1"},
+        {"A, 1\r\n  ******  \r\nB, 2\r\n******\r\n", "A=1"},
+        {"A, 1\r\nB, 2\r\n", "A=1"},
+        {"A, 1\nB, 2\n******", "A=1|B=2"},
+        {"A,B, 4\r\nC, 5\r\n******\r\n", "C=5"},
+    };
+    for (const auto& [bytes, listed] : rows) {
+        EXPECT_EQ(Listing(ParseTurretIndex(bytes)), listed) << bytes;
+    }
+}
+
+TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
+    struct Row {
+        std::string before, name;
+        std::int16_t number;  // 0: remove `remove` instead
+        std::int16_t remove;
+        std::string after;
+    };
+    const std::string betaGamma = "Beta, 2 \r\nGamma, 1 \r\n******\r\n";
+    const Row rows[] = {
+        {betaGamma, "alpha", 3, 0, "alpha, 3 \r\nBeta, 2\r\nGamma, 1\r\n******\r\n"},
+        {betaGamma, "ZED", 3, 0, "Beta, 2\r\nGamma, 1\r\nZED, 3 \r\n******\r\n"},
+        {betaGamma, "  beta  ", 4, 0, "Beta, 2\r\nbeta, 4 \r\nGamma, 1\r\n******\r\n"},
+        {"******\r\n", "Only", 1, 0, "Only, 1 \r\n******\r\n"},
+        {"Zero, 0 \r\nB, 2 \r\n******\r\n", "A", 1, 0, "A, 1 \r\nZero, 0\r\nB, 2\r\n******\r\n"},
+        {"A, 1\r\nbroken\r\nC, 3\r\n******\r\n", "B", 2, 0, "A, 1\r\nB, 2 \r\nC, 3\r\n******\r\n"},
+        {"A, 1\r\nC, 3\r\n", "B", 2, 0, "A, 1\r\nB, 2 \r\n******\r\n"},
+        {"A, 1\r\nB, 2\r\nC, 2\r\nZero, 0\r\n******\r\n", "", 0, 2,
+         "A, 1\r\nZero, 0\r\n******\r\n"},
+        {"A, 1\r\nbroken\r\nC, 3\r\n\r\nD, 4\r\n******\r\n", "", 0, 1, "C, 3\r\n******\r\n"},
+        {"A, 1\r\nBig, 40000\r\n******\r\n", "", 0, 1, "Big, 40000\r\n******\r\n"},
+    };
+    for (const Row& row : rows) {
+        const std::string after = row.number != 0 ? IndexWithEntry(row.before, row.name, row.number)
+                                                  : IndexWithout(row.before, row.remove);
+        EXPECT_EQ(after, row.after) << row.before;
+    }
+}
+
+class TurretFiles : public ::testing::Test, public TurretFixture {};
+
+TEST_F(TurretFiles, IndexOperationsWorkOnTheLibrarysIndexFile) {
+    EXPECT_EQ(ReadTurret("lkp"), "******\r\n");
+    EXPECT_EQ(ReadTurret("0"), kEmpty5);
+    InsertTurretEntry(session, "Beta", 2);
+    InsertTurretEntry(session, "Gamma", 1);
+    InsertTurretEntry(session, "alpha", 3);
+    InsertTurretEntry(session, "ZED", 4);
+    EXPECT_EQ(ReadTurret("lkp"), "alpha, 3\r\nBeta, 2\r\nGamma, 1\r\nZED, 4 \r\n******\r\n");
+    EXPECT_EQ(Listing(ReadTurretIndex(session)), "alpha=3|Beta=2|Gamma=1|ZED=4");
+    RemoveTurretEntry(session, 2);
+    EXPECT_EQ(ReadTurret("lkp"), "alpha, 3\r\nGamma, 1\r\nZED, 4\r\n******\r\n");
+
+    WriteTurret("lkp", "Zero, 0 \r\nFRONT, 3 \r\n******\r\n");
+    const std::pair<std::string, std::optional<std::int16_t>> finds[] = {
+        {"front", 3}, {" Front ", 3}, {"FRONT", 3}, {"zero", std::nullopt}, {"back", std::nullopt}};
+    for (const auto& [name, number] : finds) {
+        EXPECT_EQ(FindTurret(session, name), number) << name;
+    }
+}
+
+TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
+    const std::pair<std::vector<std::string>, int> rows[] = {
+        {{}, 1},
+        {{"Shop.1", "Shop.2", "Shop.3"}, 4},
+        {{"Shop.1", "Shop.3"}, 2},
+        {{"SHOP.1", "shop.2"}, 3},
+        {{"Shop.01", "Shop.1 ", "Shop.x1", "Other.1", "Shop.1.bak", "Shop.lkp"}, 1},
+        {{"Shop.1", "Shop.32768", "Shop.99999"}, 2},
+    };
+    for (const auto& [files, expected] : rows) {
+        TurretFixture fixture;
+        for (const std::string& file : files) {
+            test::WriteFile(library::TurretFolder(fixture.session) + file, "x");
+        }
+        EXPECT_EQ(FreeTurretNo(fixture.session), expected) << ::testing::PrintToString(files);
+    }
+}
+
+TEST_F(TurretFiles, NoFreeNumberRefusesNewTurretsAndWritesNothing) {
+    InsertTurretEntry(session, "Front", 1);
+    WriteTurret("1", kEmpty5);
+    test::FullTurretFolder full;
+    platform::Services services{full, ui, this->services.printer, this->services.process};
+    core::Session crowded(services);
+    CopySession(crowded, session);
+    const std::string index = ReadTurret("lkp");
+
+    EXPECT_EQ(FreeTurretNo(crowded), 0);
+    EXPECT_EQ(SaveNewTurret(crowded, "Back", LoadTurret(session, 0)), 0);
+    EXPECT_EQ(DuplicateTurret(crowded, 1, "Back", 0), 0);
+    EXPECT_EQ(ReadTurret("lkp"), index);
+    EXPECT_FALSE(FileExists(Turret("2")));
+}
+
+TEST_F(TurretFiles, SavesEveryRowAsItsStationLine) {
+    const double third = 1.0 / 3.0;
+    const std::vector<StationRow> rows = {
+        {1, "B", "Square", {10, 0, 0, 0}, "45", 1},
+        {2, "", "", {}, "", 2},
+        {3, "D", "Rectangle", {20, 12.7, 0, 0}, " idx ", 3},
+        {4, " ", std::string(12, ' '), {}, " ", 1},
+        {5, "A", "Diameter", {third, third, 0, 0}, "", 4},
+        {9, "K", "Keyway", {25.4, 10, -4, 0}, "22.5", 1},
+    };
+    SaveTurret(session, 7, rows);
+    EXPECT_EQ(ReadTurret("7"),
+              "1,B,Square,10,0,0,0,45,1\r\n"
+              "2,,,0,0,0,0,,2\r\n"
+              "3,D,Rectangle,20,12.7,0,0,idx,3\r\n"
+              "4, ,            ,0,0,0,0,0,1\r\n"
+              "5,A,Diameter,0.333333333333333,0.333333333333333,0,0,0,4\r\n"
+              "9,K,Keyway,25.4,10,-4,0,22.5,1\r\n"
+              "******\r\n");
+    EXPECT_EQ(ReadTurret("lkp"), "******\r\n");
+}
+
+TEST_F(TurretFiles, LoadsBothFormsOfStationLineWithTheMachinesTypes) {
+    WriteTurret("2",
+                "1, , , 0, 0, 0, 0, , 0\r\n"
+                "2,B,Square,10,0,0,0,45,7\r\n"
+                "  9 ,  D , Rectangle , 20.5,12.7,0,0, 90 ,3\r\n"
+                "4, ,            ,0,0,0,0,0,1\r\n"
+                "5,S,Logo Punch,25,30,0,0,0,4,extra\r\n"
+                "6,A,Diameter,5,5,0,0,0,1\r\n"
+                "******\r\n");
+    const std::vector<StationRow> expected = {
+        {1, "", "", {}, "", 1},
+        {2, "B", "Square", {10, 0, 0, 0}, "45", 2},
+        {9, "D", "Rectangle", {20.5, 12.7, 0, 0}, "90", 3},
+        {4, "", "", {}, "0", 1},
+        {5, "S", "Logo Punch", {25, 30, 0, 0}, "0", 4},
+    };
+    EXPECT_EQ(LoadTurret(session, 2), expected);
+    EXPECT_EQ(LoadTurret(session, 0), (std::vector<StationRow>{{1, "", "", {}, "", 1},
+                                                               {2, "", "", {}, "", 2},
+                                                               {3, "", "", {}, "", 3},
+                                                               {4, "", "", {}, "", 1},
+                                                               {5, "", "", {}, "", 4}}));
+    SaveTurret(session, 3, LoadTurret(session, 0));
+    EXPECT_EQ(ReadTurret("3"),
+              "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n"
+              "5,,,0,0,0,0,,4\r\n******\r\n");
+}
+
+TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
+    const std::string five = "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n";
+    const std::pair<std::string, std::string> rows[] = {
+        {five + "******\r\n", "the file holds 3 station lines; the machine has 5 stations"},
+        {five, "the file holds 3 station lines; the machine has 5 stations"},
+        {"", "the file holds 0 station lines; the machine has 5 stations"},
+        {five + "4,,,0,0,0,0,1\r\n5,,,0,0,0,0,,4\r\n******\r\n",
+         "line 4 has fewer than nine fields"},
+        {five + "\r\n5,,,0,0,0,0,,4\r\n******\r\n", "line 4 has fewer than nine fields"},
+        {five + "40000,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n",
+         "the station number of line 4: \"40000\" is outside -32768 to 32767"},
+    };
+    for (const auto& [bytes, what] : rows) {
+        WriteTurret("4", bytes);
+        EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 4); }), "\"" + Turret("4") + "\": " + what)
+            << bytes;
+    }
+    EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 8); }), "\"" + Turret("8") + "\": file not found");
+    std::filesystem::remove(Turret("lkp"));
+    for (const auto& run : std::vector<std::function<void()>>{
+             [&] { ReadTurretIndex(session); }, [&] { InsertTurretEntry(session, "A", 1); },
+             [&] { RemoveTurretEntry(session, 1); },
+             [&] { SaveNewTurret(session, "A", LoadTurret(session, 0)); }}) {
+        EXPECT_EQ(ErrorOf(run), "\"" + Turret("lkp") + "\": file not found");
+    }
+    EXPECT_FALSE(FileExists(Turret("lkp")));
+    EXPECT_FALSE(FileExists(Turret("1")));
+}
+
+TEST_F(TurretFiles, NewDuplicatedAndDeletedTurretsKeepIndexAndFilesTogether) {
+    std::vector<StationRow> rows = LoadTurret(session, 0);
+    rows[1] = {2, "B", "Square", {10, 0, 0, 0}, "45", 2};
+    EXPECT_EQ(SaveNewTurret(session, "Front", rows), 1);
+    EXPECT_EQ(SaveNewTurret(session, "Back", LoadTurret(session, 0)), 2);
+    EXPECT_EQ(LoadTurret(session, 1), rows);
+    const std::string front = ReadTurret("1");
+
+    EXPECT_EQ(DuplicateTurret(session, 1, "Copy", 0), 3);
+    EXPECT_EQ(ReadTurret("3"), front);
+    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
+
+    // Onto an existing turret: its file is replaced, its index line stays as it was.
+    EXPECT_EQ(DuplicateTurret(session, 1, "BACK", 2), 2);
+    EXPECT_EQ(ReadTurret("2"), front);
+    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
+
+    // Onto itself: nothing changes.
+    EXPECT_EQ(DuplicateTurret(session, 1, "Front", 1), 1);
+    EXPECT_EQ(ReadTurret("1"), front);
+    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
+
+    DeleteTurret(session, 2);
+    EXPECT_FALSE(FileExists(Turret("2")));
+    EXPECT_EQ(ReadTurret("lkp"), "Copy, 3\r\nFront, 1\r\n******\r\n");
+    EXPECT_EQ(SaveNewTurret(session, "Middle", rows), 2);
+    EXPECT_EQ(ReadTurret("lkp"), "Copy, 3\r\nFront, 1\r\nMiddle, 2 \r\n******\r\n");
+}
+
+}  // namespace
+}  // namespace tooling::turrets

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Session.h"
+#include "core/Stations.h"
+#include "core/TextFile.h"
+#include "library/LibraryFiles.h"
+#include "library/ToolRec.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestServices.h"
+
+namespace tooling::test {
+
+// A metric turret machine "M1" of five stations in a temporary data folder, read from its own
+// station files, with the library "Shop" set up (an empty turret index and the empty turret):
+//
+//   station  label  type                 kind
+//   1        T1     1 "A Station"        10
+//   2        T2     2 "B Station"        11
+//   3        T3     3 "B Index"          20   (an index station)
+//   4        T4     1 "A Station"        10
+//   5        T5     4 "C Station"        12
+// The native file system listing a turret file of library "Shop" for every number from 1 to
+// 32,767 besides the files there are.
+class FullTurretFolder : public NativeFileSystem {
+  public:
+    std::vector<std::string> List(std::string_view pattern,
+                                  platform::ListFilter filter) const override {
+        std::vector<std::string> names = NativeFileSystem::List(pattern, filter);
+        if (pattern.ends_with("Shop.*")) {
+            for (int n = 1; n <= 32767; ++n) {
+                names.push_back("Shop." + std::to_string(n));
+            }
+        }
+        return names;
+    }
+};
+
+class TurretFixture {
+  public:
+    TurretFixture() : session(services.services) {
+        const std::string prefix = MachinePrefix(dir.path());
+        WriteFile(
+            prefix + "stn",
+            core::TextFileBytes({"1,\"A Station\",10,12.7,0,2", "2,\"B Station\",11,31.75,0,1",
+                                 "3,\"B Index\",20,31.75,0,1", "4,\"C Station\",12,50.8,0,1"}));
+        WriteFile(prefix + "trt", core::TextFileBytes({"1,0,1,\"T1\",\"\"", "2,0,2,\"T2\",\"\"",
+                                                       "3,0,3,\"T3\",\"\"", "4,0,1,\"T4\",\"\"",
+                                                       "5,0,4,\"T5\",\"\""}));
+        Open(session, dir.path());
+        WriteFile(library::ToolFolder(session) + "Shop.lkp", core::TextFileBytes({}));
+        std::filesystem::create_directories(PathOf(library::TurretFolder(session)));
+        library::CreateLibraryFiles(session, "Shop");
+    }
+
+    // Sets up a session on the fixture's folder `root`, as another instance of the program
+    // would: it reads the station files and writes nothing.
+    static void Open(core::Session& session, const std::string& root) {
+        core::Machine& m = session.machine;
+        session.inst.DataDir = root + Native("Data/");
+        session.inst.ProgramDir = root + Native("Program/");
+        m.MachineFolder = "M1";
+        m.MachineDataPrefix = MachinePrefix(root);
+        m.TurretMachine = true;
+        m.StationCount = 5;
+        core::ReadStations(session);
+        session.lib.LibraryName = "Shop";
+        library::SetLibraryPrefixes(session);
+    }
+
+    // A file of the library's turrets: "lkp", "0", "1" ...
+    std::string Turret(const std::string& ext) const { return session.lib.TurretLibPrefix + ext; }
+    void WriteTurret(const std::string& ext, const std::string& bytes) {
+        WriteFile(Turret(ext), bytes);
+    }
+    std::string ReadTurret(const std::string& ext) const { return ReadFile(Turret(ext)); }
+
+    // A tool of the shape with the station types (and their kinds) and angles given; a Diameter
+    // tool stores the angle 0.
+    static library::ToolRec Tool(char shape, const std::string& descr, std::array<float, 4> dims,
+                                 std::initializer_list<std::pair<int, int>> stations,
+                                 std::initializer_list<float> angles = {}) {
+        library::ToolRec rec;
+        rec.Shape = shape;
+        rec.Descr = library::PaddedDescr(descr);
+        rec.Dims = dims;
+        std::size_t i = 0;
+        for (const auto& [type, kind] : stations) {
+            rec.Stns[i++] = {static_cast<std::int16_t>(type), static_cast<std::int16_t>(kind)};
+        }
+        i = 0;
+        for (const float angle : angles) {
+            rec.Angles[i++] = angle;
+        }
+        rec.SettingsNo = 1;
+        return rec;
+    }
+    // Writes the shape's tool file with these records, in this order.
+    void WriteTools(char shape, const std::vector<library::ToolRec>& recs) {
+        std::string bytes;
+        for (const library::ToolRec& rec : recs) {
+            bytes += library::ToolRecBytes(rec);
+        }
+        WriteFile(session.lib.ToolLibPrefix + std::string(1, shape), bytes);
+    }
+
+    // The same session on other services.
+    static void CopySession(core::Session& to, const core::Session& from) {
+        to.inst = from.inst;
+        to.machine = from.machine;
+        to.lib = from.lib;
+    }
+
+    static std::string MachinePrefix(const std::string& root) {
+        return root + Native("Data/Data/M1.");
+    }
+
+    TempDir dir;
+    TestServices services;
+    FakeUi& ui = services.ui;
+    core::Session session;
+};
+
+}  // namespace tooling::test

@@ -1,0 +1,203 @@
+#include "turrets/TurretEditor.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/Session.h"
+#include "core/Stations.h"
+#include "core/Text.h"
+#include "library/ShapeTable.h"
+#include "library/ToolRec.h"
+#include "library/ToolSizeText.h"
+#include "numeric/LeadingNumber.h"
+#include "numeric/NumText.h"
+#include "platform/FileError.h"
+
+namespace tooling::turrets {
+
+namespace {
+
+constexpr int kSelectToolDecimals = 3;
+const std::string kTwelveBlanks(12, ' ');
+
+// The shape code of a row holding one of the fourteen shapes, or a blank.
+char ListedShape(const StationRow& row) {
+    if (row.shape.size() != 1) {
+        return ' ';
+    }
+    for (const library::ShapeEntry& shape : library::kShapes) {
+        if (shape.code == row.shape.front()) {
+            return shape.code;
+        }
+    }
+    return ' ';
+}
+
+std::string ShapeText(const StationRow& row) {
+    const char code = ListedShape(row);
+    if (code == ' ') {
+        return {};
+    }
+    return code == 'S' ? "Special   " : row.tool;
+}
+
+std::string SizeText(const core::Session& session, const StationRow& row, int imperialDecimals) {
+    const char code = ListedShape(row);
+    if (code == ' ') {
+        return {};
+    }
+    library::ToolRec rec;
+    rec.Shape = code;
+    rec.Descr = library::PaddedDescr(row.tool);
+    for (std::size_t i = 0; i < rec.Dims.size(); ++i) {
+        rec.Dims[i] = static_cast<float>(row.dims[i]);
+    }
+    return library::ToolSizeText(code, rec, session.machine.ImperialDisplay, imperialDecimals);
+}
+
+}  // namespace
+
+TurretEditor::TurretEditor(core::Session& session, std::function<void()> closed)
+    : session_(session), closed_(std::move(closed)) {}
+
+void TurretEditor::ShowRow(std::size_t r, int imperialDecimals) {
+    const core::Machine& machine = session_.machine;
+    const StationRow& row = rows_[r];
+    const auto type = static_cast<std::size_t>(row.typeIdx);
+    columns[0][r] = core::TurretStationAt(machine, row.station).label;
+    columns[1][r] =
+        type < machine.StationTable.size() ? core::Trim(machine.StationTable[type].name) : "";
+    columns[2][r] = ShapeText(row);
+    columns[3][r] = SizeText(session_, row, imperialDecimals);
+}
+
+void TurretEditor::Open(std::vector<StationRow> rows, std::string_view name, int imperialDecimals) {
+    rows_ = std::move(rows);
+    name_ = std::string(name);
+    for (std::vector<std::string>& column : columns) {
+        column.assign(rows_.size(), std::string());
+    }
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        if (ListedShape(rows_[r]) == ' ') {
+            rows_[r].angle.clear();
+        }
+        ShowRow(r, imperialDecimals);
+        columns[4][r] = rows_[r].angle;
+    }
+    barMax = std::max(0, static_cast<int>(rows_.size()) - kVisibleLines);
+    topLine = 0;
+    session_.cmd.SyncBusy = true;
+    selected = rows_.empty() ? -1 : 0;
+    session_.cmd.SyncBusy = false;
+    frameVisible = true;
+    trtDscVisible = true;
+    trtDsc = core::Trim(name);
+    buttonsDefault = true;
+    focusList = true;
+}
+
+void TurretEditor::SelectLine(int line, int top) {
+    if (line >= 0 && line < static_cast<int>(rows_.size())) {
+        selected = line;
+    }
+    topLine = std::clamp(top, 0, barMax);
+    focusList = true;
+}
+
+void TurretEditor::TurretList_Click(int line, int top) {
+    if (!session_.cmd.SyncBusy) {
+        SelectLine(line, top);
+    }
+}
+
+void TurretEditor::TurretList_MouseDown(int line, int top) {
+    SelectLine(line, top);
+}
+
+void TurretEditor::TurretList_MouseMove(int button, int line, int top) {
+    if (button != 0) {
+        SelectLine(line, top);
+    }
+}
+
+void TurretEditor::TurretList_DblClick(int line, int top, const RunTrtTol& runTrtTol) {
+    SelectLine(line, top);
+    Selectool_Click(runTrtTol);
+}
+
+void TurretEditor::TurretBar_Change(int value) {
+    topLine = std::clamp(value, 0, barMax);
+}
+
+void TurretEditor::Selectool_Click(const RunTrtTol& runTrtTol) {
+    if (selected >= 0 && selected < static_cast<int>(rows_.size())) {
+        const auto r = static_cast<std::size_t>(selected);
+        StationRow& row = rows_[r];
+        const PickedTool picked = runTrtTol(row.typeIdx);
+        if (picked.valid == -1 && picked.shape != ' ' && picked.stationType == row.typeIdx) {
+            row.shape.assign(1, picked.shape);
+            row.tool = core::Trim(picked.description);
+            for (std::size_t i = 0; i < row.dims.size(); ++i) {
+                // The stored single-precision value as its text reads.
+                row.dims[i] = numeric::LeadingNumber(numeric::NumText(picked.dims[i], -1));
+            }
+            row.angle = core::IsIndexStation(picked.stationKind)
+                            ? "idx"
+                            : numeric::NumText(picked.angle, -1);
+            ShowRow(r, kSelectToolDecimals);
+            columns[4][r] = row.angle;
+        }
+    }
+    focusList = true;
+    buttonsDefault = true;
+}
+
+void TurretEditor::Removetool_Click() {
+    if (selected >= 0 && selected < static_cast<int>(rows_.size())) {
+        const auto r = static_cast<std::size_t>(selected);
+        StationRow& row = rows_[r];
+        row.shape = " ";
+        row.tool = kTwelveBlanks;
+        row.dims = {};
+        row.angle = " ";
+        columns[2][r] = kTwelveBlanks;
+        columns[3][r] = kTwelveBlanks;
+        columns[4][r] = row.angle;
+    }
+    focusList = true;
+    buttonsDefault = true;
+}
+
+void TurretEditor::TurretOk_Click() {
+    try {
+        if (session_.cmd.CurTurret < 1) {
+            const std::int16_t number = SaveNewTurret(session_, name_, rows_);
+            if (number == 0) {
+                session_.os.ui.Refuse(kTooManyTurrets);
+                return;
+            }
+            session_.cmd.CurTurret = number;
+        } else {
+            SaveTurret(session_, session_.cmd.CurTurret, rows_);
+        }
+    } catch (const platform::FileError& error) {
+        // The panel stays up with the user's changes, to try again or cancel.
+        session_.os.ui.Refuse(error.what());
+        return;
+    }
+    Close();
+}
+
+void TurretEditor::TurretCncl_Click() {
+    Close();
+}
+
+void TurretEditor::Close() {
+    frameVisible = false;
+    trtDscVisible = false;
+    buttonsDefault = false;
+    focusList = false;
+    closed_();
+}
+
+}  // namespace tooling::turrets

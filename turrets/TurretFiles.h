@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tooling::core {
+struct Machine;
+struct Session;
+}  // namespace tooling::core
+
+namespace tooling::turrets {
+
+// The turret files of the current library: the index (TurretLibPrefix + "lkp"), the empty
+// turret (+ "0") and turret n (+ n). Every rewrite is atomic; the index is rewritten under its
+// lock, and a turret file under its own (index first when both are held).
+
+// One entry of the index.
+struct TurretEntry {
+    std::string name;
+    std::int16_t number;
+
+    bool operator==(const TurretEntry&) const = default;
+};
+
+std::string TurretIndexPath(const core::Session& session);
+std::string TurretFilePath(const core::Session& session, std::int16_t number);
+
+// The entries of an index's bytes in file order, up to "******", an empty line, a line without a
+// comma or the last line (a last line not followed by the terminator is not used). Entries whose
+// number is not above 0 (or does not fit 16 bits) are left out.
+std::vector<TurretEntry> ParseTurretIndex(std::string_view bytes);
+
+// The index's bytes rewritten with the entry "name, number " in the sorted place of its
+// upper-cased name, or without the entries of `number`. Lines without a comma are dropped; the
+// entries after them are kept. Lines after "******", an empty line or an unterminated last line
+// are dropped.
+std::string IndexWithEntry(std::string_view bytes, std::string_view name, std::int16_t number);
+std::string IndexWithout(std::string_view bytes, std::int16_t number);
+
+// The index of the current library. Throws platform::FileError when it is missing or unreadable.
+std::vector<TurretEntry> ReadTurretIndex(const core::Session& session);
+// The number of the first entry whose name equals the trimmed name without regard to case.
+std::optional<std::int16_t> FindTurret(const core::Session& session, std::string_view name);
+// The smallest n >= 1 with no turret file n; 0 when every number up to 32,767 is taken.
+std::int16_t FreeTurretNo(const core::Session& session);
+void InsertTurretEntry(core::Session& session, std::string_view name, std::int16_t number);
+void RemoveTurretEntry(core::Session& session, std::int16_t number);
+
+// One station row of an open turret: the station number (field 1), the shape code, the tool
+// description, the four dimensions in millimetres, the angle text, and the station type.
+struct StationRow {
+    std::int16_t station = 0;
+    std::string shape, tool;
+    std::array<double, 4> dims{};
+    std::string angle;
+    std::int16_t typeIdx = 0;
+
+    bool operator==(const StationRow&) const = default;
+};
+
+// The first StationCount station lines of a turret file's bytes; each row's type is that of the
+// machine's turret station of the same row. Throws platform::FileError naming `path` for a file
+// with fewer station lines, a line with fewer than nine fields or a station number beyond 16 bits.
+std::vector<StationRow> ParseTurret(std::string_view bytes, const core::Machine& machine,
+                                    const std::string& path);
+// The bytes SaveTurret writes for the rows.
+std::string TurretText(const std::vector<StationRow>& rows);
+
+// Turret `number` of the current library (0: the empty turret). Throws platform::FileError.
+std::vector<StationRow> LoadTurret(const core::Session& session, std::int16_t number);
+void SaveTurret(core::Session& session, std::int16_t number, const std::vector<StationRow>& rows);
+
+// Replaces turret `target` by a copy of turret `source`; nothing happens when they are one.
+void CopyTurretFile(core::Session& session, std::int16_t source, std::int16_t target);
+// Removes the entries of `number` from the index, then its file.
+void DeleteTurret(core::Session& session, std::int16_t number);
+
+// Saves the rows as a new turret under the smallest free number and adds its index entry, both
+// under the index's lock, so instances saving at the same time never share a number. Returns
+// the number, or 0 (writing nothing) when no number is free.
+std::int16_t SaveNewTurret(core::Session& session, std::string_view name,
+                           const std::vector<StationRow>& rows);
+
+// Copies turret `source` to `target`, or to a new number when `target` is 0, and adds the entry
+// of `name` unless an index line carries the target number already; under the index's lock.
+// Returns the target, or 0 (writing nothing) when no number is free.
+std::int16_t DuplicateTurret(core::Session& session, std::int16_t source, std::string_view name,
+                             std::int16_t target);
+
+}  // namespace tooling::turrets

@@ -69,11 +69,12 @@ std::optional<std::int32_t> AskNumber(const SettingsRequest& request) {
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("KestrelSet - Kestrel TP-20 Tool Settings"));
     auto* layout = new QFormLayout(&dialog);
-    auto* spin = new QSpinBox(&dialog);
+    QSpinBox* spin = nullptr;
     auto* buttons = new QDialogButtonBox(&dialog);
     if (request.forTool) {
         layout->addRow(QStringLiteral("Material :"),
                        new QLabel(tooling::platform::FromCp1252(request.material), &dialog));
+        spin = new QSpinBox(&dialog);
         spin->setRange(1, tooling::examples::kHighestSettingsNo);
         spin->setValue(request.number);
         layout->addRow(QStringLiteral("Settings Number :"), spin);

@@ -27,12 +27,9 @@ using ShapeCheck = bool (*)(std::span<const double> values, bool keyRound);
 
 // What sets one tool shape's dialog and records apart from the others.
 struct ShapeRule {
-    std::int16_t shapeNo;  // 1 to 14 in Tool Shape menu order, 21 Router
-    char code;             // the tool file's letter; Router tools lie in "A"
     std::string_view form;
     std::string_view addCaption;
     std::string_view editCaption;
-    std::string_view descr;
     std::string_view frameCaption;            // of the dimension frame
     int boxCount;                             // dimension boxes
     std::array<std::string_view, 3> prompts;  // one per box
@@ -42,6 +39,9 @@ struct ShapeRule {
     bool hasAngles;                           // the dialog has the angle frame
     bool singleMessage;                       // "Invalid Tool Dimension !"
     ShapeCheck rejects;                       // besides a zero value; nullptr for none
+    std::int16_t shapeNo = 0;                 // 1 to 14 in Tool Shape menu order, 21 Router
+    char code = ' ';                          // the tool file's letter; Router tools lie in "A"
+    std::string_view descr{};                 // the record's name of the shape
 };
 
 // The rule of a shape number (1 to 14, 21), nullptr for any other.

@@ -450,23 +450,33 @@ TEST_F(ToolDialogTest, KeysSettingsAndSelectionOnFocus) {
     EXPECT_EQ(d.boxSelLength, (std::vector<int>{4, 0}));
     EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::DimBox, 2}));
 
-    // The settings program leaves the tool's number in the exchange file.
+    // The settings program gets the dialog's number and leaves the tool's number in the
+    // exchange file; the dialog is disabled while it runs.
     ui().events.clear();
+    d.SettingsNo = 0;
     d.ToolSettings_Click();
     EXPECT_EQ(ui().events, (Events{"beep", "message:Tool Settings are Unavailable !"}));
     EXPECT_EQ(d.SettingsNo, 1);
     fixture->Write("Program/KesSet.exe", "settings program stand-in\n");
     std::vector<bool> enabled;
     d.onEnabledChange = [&](bool on) { enabled.push_back(on); };
+    std::string given;
+    auto& process = dynamic_cast<test::FakeProcess&>(session().os.process);
+    process.whileRunning = [&](const std::string&) {
+        given = fixture->Read("Program/Settings.cfg");
+        enabled.push_back(d.enabled);
+        fixture->Write("Program/Settings.cfg", " 5 \r\nDefault\r\n 42 \r\n******\r\n");
+    };
     d.SettingsNo = 7;
     d.ToolSettings_Click();
-    EXPECT_EQ(enabled, (std::vector<bool>{false, true}));
-    EXPECT_EQ(d.SettingsNo, 7);
+    EXPECT_EQ(given, " 5 \r\nDefault\r\n 7 \r\n******\r\n");
+    EXPECT_EQ(enabled, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(d.SettingsNo, 42);
     EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::ToolSettings, 0}));
     d.boxTexts = {"10", "2"};
     Select({0});
     d.InptOk_Click();
-    EXPECT_EQ(library::ReadTool(session(), 'C', 1)->SettingsNo, 7);
+    EXPECT_EQ(library::ReadTool(session(), 'C', 1)->SettingsNo, 42);
 }
 
 }  // namespace

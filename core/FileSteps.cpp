@@ -17,7 +17,7 @@ std::string Reason(const platform::FileError& error) {
 
 std::string WithSeparator(std::string_view path) {
     std::string result(path);
-    if (result.empty() || result.back() != platform::kSeparator) {
+    if (result.empty() || !platform::IsSeparator(result.back())) {
         result += platform::kSeparator;
     }
     return result;

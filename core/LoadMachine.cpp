@@ -1,5 +1,6 @@
 #include "core/LoadMachine.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,6 +25,10 @@ using platform::ListFilter;
 
 constexpr std::size_t kMchLines = 23;
 constexpr int kMaxPairs = 4;
+
+bool HasSeparator(std::string_view name) {
+    return std::ranges::any_of(name, platform::IsSeparator);
+}
 
 // Step 2: the record of the machine in "Machine.lst".
 void FindMachine(Session& session, std::int16_t machineNo) {
@@ -55,8 +60,7 @@ void FindMachine(Session& session, std::int16_t machineNo) {
     if (!found) {
         throw FileError(path, machine + " is not in the list");
     }
-    if (m.MachineFolder.empty() ||
-        m.MachineFolder.find(platform::kSeparator) != std::string::npos || m.MachineFolder == "." ||
+    if (m.MachineFolder.empty() || HasSeparator(m.MachineFolder) || m.MachineFolder == "." ||
         m.MachineFolder == "..") {
         throw FileError(path, machine + ": \"" + m.MachineFolder + "\" is not a folder name");
     }
@@ -153,21 +157,22 @@ void MakeFolders(Session& session) {
     if (session.machine.TurretMachine || session.machine.RouterMachine) {
         for (const char* top : {"Tools", "Turrets", "Profiles"}) {
             MakeDirIfMissing(fs, data + top);
-            MakeDirIfMissing(fs, data + top + "/" + folder);
+            MakeDirIfMissing(fs, data + top + platform::kSeparator + folder);
         }
     }
     MakeDirIfMissing(fs, data + "Shapes");
-    const std::string shapes = data + "Shapes/" + folder;
+    const std::string shapes = data + "Shapes" + platform::kSeparator + folder;
     MakeDirIfMissing(fs, shapes);
-    static constexpr std::array<const char*, 20> kShapeFolders = {
-        "Circle",           "Circle/Inside",     "Circle/Outside",   "Single-D",
-        "Single-D/Inside",  "Single-D/Outside",  "Double-D",         "Double-D/Inside",
-        "Double-D/Outside", "Obround",           "Obround/Inside",   "Obround/Outside",
-        "Rad-Rect",         "Rad-Rect/Inside",   "Rad-Rect/Outside", "Rectangle",
-        "Rectangle/Inside", "Rectangle/Outside", "Custom",           "Undefined"};
-    for (const char* sub : kShapeFolders) {
-        MakeDirIfMissing(fs, shapes + "/" + sub);
+    static constexpr std::array<const char*, 6> kSidedShapes = {"Circle",  "Single-D", "Double-D",
+                                                                "Obround", "Rad-Rect", "Rectangle"};
+    for (const char* shape : kSidedShapes) {
+        const std::string sided = shapes + platform::kSeparator + shape;
+        MakeDirIfMissing(fs, sided);
+        MakeDirIfMissing(fs, sided + platform::kSeparator + "Inside");
+        MakeDirIfMissing(fs, sided + platform::kSeparator + "Outside");
     }
+    MakeDirIfMissing(fs, shapes + platform::kSeparator + "Custom");
+    MakeDirIfMissing(fs, shapes + platform::kSeparator + "Undefined");
 }
 
 // Step 13: the nesting settings, when the nesting program is installed and configured.
@@ -210,12 +215,14 @@ void LoadMachine(Session& session, std::int16_t machineNo, std::string userDirNa
     Machine& m = session.machine;
     ClearMachine(m);
     FindMachine(session, machineNo);
-    m.MachineDataPrefix = session.inst.DataDir + "Data/" + m.MachineFolder + ".";
-    m.MaterialDir = session.inst.DataDir + "Material/" + m.MachineFolder + "/";
+    m.MachineDataPrefix =
+        session.inst.DataDir + "Data" + platform::kSeparator + m.MachineFolder + ".";
+    const std::string material = session.inst.DataDir + "Material" + platform::kSeparator;
+    m.MaterialDir = WithSeparator(material + m.MachineFolder);
 
     userDirName = MakeUserFolders(session, std::move(userDirName));
     MakeExportSettings(session);
-    MakeDirIfMissing(fs, session.inst.DataDir + "Material/" + m.MachineFolder);
+    MakeDirIfMissing(fs, material + m.MachineFolder);
     CreateWhenMissing(fs, m.MaterialDir + "Stock.lst", TextFileBytes({}));
 
     m.MachineImperial = Upper(ValuePart(FirstLine(fs, m.MachineDataPrefix + "msr"))) == "IMPERIAL";
@@ -242,7 +249,7 @@ std::string ResolveWorkDir(const Session& session, std::string_view candidate) {
     std::string result;
     if (HasColon(name)) {
         result = DriveReady(fs, name) ? name : std::string();
-    } else if (!name.empty() && name.find(platform::kSeparator) == std::string::npos) {
+    } else if (!name.empty() && !HasSeparator(name)) {
         // A name is looked up in the machine's user folder only, never in a folder below it.
         const std::vector<std::string> found = fs.List(inside + name, ListFilter::FilesAndDirs);
         result = found.empty() ? std::string() : found.front();

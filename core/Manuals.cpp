@@ -24,7 +24,7 @@ std::vector<std::string> FoldersNamed(const platform::FileSystem& fs, const std:
         const std::string upper = Upper(name);
         for (std::string_view word : words) {
             if (upper.find(word) != std::string::npos) {
-                kept.push_back(path + "/");
+                kept.push_back(path + platform::kSeparator);
                 break;
             }
         }
@@ -83,7 +83,7 @@ std::string SetUpManuals(Session& session) {
     platform::FileSystem& fs = session.os.fs;
     try {
         const std::string cfg = session.inst.ProgramDir + "Manuals.cfg";
-        std::string manuals = session.inst.ProgramDir + "Manuals/";
+        std::string manuals = session.inst.ProgramDir + "Manuals" + platform::kSeparator;
         if (fs.Exists(cfg, ListFilter::Files)) {
             const std::string first = FirstLineOf(fs, cfg);
             if (first != kEndMark && first.size() > 1) {

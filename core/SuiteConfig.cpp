@@ -65,14 +65,14 @@ void FindSiblings(Session& session) {
 // Step 1.4: on the first start, "Data/Default" holds copies of the files directly in "Data".
 void SeedDefaultData(Session& session) {
     platform::FileSystem& fs = session.os.fs;
-    const std::string data = session.inst.DataDir + "Data/";
+    const std::string data = session.inst.DataDir + "Data" + platform::kSeparator;
     const std::string defaults = data + "Default";
     if (fs.Exists(defaults, ListFilter::FilesAndDirs)) {
         return;
     }
     MakeDirIfMissing(fs, defaults);
     for (const std::string& name : fs.List(data + "*.*", ListFilter::Files)) {
-        fs.Replace(defaults + "/" + name, fs.ReadAll(data + name));
+        fs.Replace(WithSeparator(defaults) + name, fs.ReadAll(data + name));
     }
 }
 

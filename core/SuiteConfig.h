@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "platform/FileSystem.h"
 
 namespace tooling::core {
 
@@ -8,9 +11,10 @@ struct Session;
 
 inline constexpr std::string_view kSuiteConfigName = "Ostrevan.cfg";
 
-// Where the suite's PDF reader is searched for when "Acrobat.cfg" is missing. No such folder
-// exists on this platform, so the search finds nothing there.
-inline constexpr std::string_view kPdfReaderRoot = "/Program Files/Adobe";
+// Where the suite's PDF reader is searched for when "Acrobat.cfg" is missing. On POSIX no such
+// folder exists, so the search finds nothing there.
+inline const std::string kPdfReaderRoot =
+    std::string(platform::kSystemRoot) + "Program Files" + platform::kSeparator + "Adobe";
 
 // The first step of start-up: reads "Ostrevan.cfg" from the start folder into the
 // installation's roots, MachineNo and UserDirName; looks for the sibling programs; checks

@@ -7,9 +7,37 @@
 #include <string_view>
 #include <vector>
 
+// windows.h makes DeleteFile a macro for its own function, which would rename ours. A file that
+// includes windows.h after this header undefines it again.
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
+
 namespace tooling::platform {
 
+// The native separator of path components. On Windows "/" separates components as well: the
+// file system accepts it, and the logic treats it as a separator (IsSeparator), but builds paths
+// with the native one.
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
 inline constexpr char kSeparator = '/';
+#endif
+
+constexpr bool IsSeparator(char c) {
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == '/';
+#endif
+}
+
+// The root of the system's drive ("C:\\" on Windows), where "Program Files" lies.
+#ifdef _WIN32
+inline constexpr std::string_view kSystemRoot = "C:\\";
+#else
+inline constexpr std::string_view kSystemRoot = "/";
+#endif
 
 // Which entries a listing returns.
 enum class ListFilter { Files, FilesAndDirs };
@@ -32,10 +60,10 @@ class FileSystem {
 
     // Names (not paths) of the entries of a folder that match a pattern given as the last
     // component of `pattern` ("dir/*.lkp", "dir/*.*", "dir/Name.*"). Matching ignores case;
-    // "*.*" matches every name. "." and ".." are never listed, nor are hidden entries (on
-    // POSIX, names starting with "."; the file system keeps its scratch and lock files under
-    // such names). The names are sorted without regard to case, so listing order is the same on
-    // every machine. A missing folder lists nothing.
+    // "*.*" matches every name. "." and ".." are never listed, nor are hidden entries: names
+    // starting with "." (the file system keeps its scratch and lock files under such names) and,
+    // on Windows, entries marked hidden or system. The names are sorted without regard to case, so
+    // listing order is the same on every machine. A missing folder lists nothing.
     virtual std::vector<std::string> List(std::string_view pattern, ListFilter filter) const = 0;
 
     // Creates one folder; its parent must exist.

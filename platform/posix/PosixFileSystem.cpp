@@ -28,13 +28,8 @@ constexpr std::size_t kMaxScratchStem = 200;
 // How often a waiting Lock tries again.
 constexpr std::chrono::milliseconds kLockPoll{10};
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
 }
 
 [[noreturn]] void Fail(std::string_view path, int error) {
@@ -58,32 +53,6 @@ class Descriptor {
   private:
     int fd_;
 };
-
-bool GlobMatch(std::string_view name, std::string_view pattern) {
-    // Iterative matcher with one back-tracking point for the last "*".
-    std::size_t n = 0;
-    std::size_t p = 0;
-    std::size_t starP = std::string_view::npos;
-    std::size_t starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (starP != std::string_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') {
-        ++p;
-    }
-    return p == pattern.size();
-}
 
 // Splits at the last separator: ("dir", "name"); "." stands for a path without a folder.
 std::pair<std::string, std::string> SplitLast(std::string_view path) {
@@ -224,29 +193,6 @@ PosixFileSystem::PosixFileSystem(PosixCalls calls) : calls_(std::move(calls)) {
     }
 }
 
-bool MatchesPattern(std::string_view name, std::string_view pattern) {
-    if (GlobMatch(name, pattern)) {
-        return true;
-    }
-    // As on the suite's home platform, "Name.*" also finds a "Name" without extension.
-    return pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
-           GlobMatch(name, pattern.substr(0, pattern.size() - 2));
-}
-
-bool ListingOrder(const std::string& a, const std::string& b) {
-    // Bytes compare as unsigned, as std::string does, whatever the signedness of char.
-    const auto lowerLess = [](char x, char y) {
-        return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lowerLess)) {
-        return true;
-    }
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lowerLess)) {
-        return false;
-    }
-    return a < b;
-}
-
 std::string PosixFileSystem::Resolve(std::string_view path) const {
     std::string resolved;
     std::size_t start = 0;
@@ -374,9 +320,16 @@ void PosixFileSystem::Replace(std::string_view path, std::string_view bytes) {
     std::string scratch;
     int raw = -1;
     for (int attempt = 0; raw < 0; ++attempt) {
-        scratch =
-            Join(dir, "." + name.substr(0, kMaxScratchStem) + "." + std::to_string(::getpid()) +
-                          "." + std::to_string(counter++) + ".tmp");
+        // Appended piece by piece: GCC 12 at -O2 misreads a prepending "." + text as an
+        // overlapping copy.
+        std::string scratchName(1, '.');
+        scratchName.append(name, 0, kMaxScratchStem)
+            .append(1, '.')
+            .append(std::to_string(::getpid()))
+            .append(1, '.')
+            .append(std::to_string(counter++))
+            .append(".tmp");
+        scratch = Join(dir, scratchName);
         raw = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw < 0 && (errno != EEXIST || attempt > 100)) {
             Fail(path, errno);
@@ -434,9 +387,9 @@ std::unique_ptr<FileLock> PosixFileSystem::Lock(std::string_view path,
     const auto [dir, name] = SplitLast(FollowLink(Resolve(path)));
     // Names differing only in case are one file, so they share one lock, also while the file
     // does not exist yet.
-    std::string lowerName = name;
-    std::transform(lowerName.begin(), lowerName.end(), lowerName.begin(), Lower);
-    const std::string lockPath = Join(dir, "." + lowerName + ".lock");
+    std::string lockName(1, '.');
+    lockName.append(LowerAscii(name)).append(".lock");
+    const std::string lockPath = Join(dir, lockName);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         // Read-only is enough for flock, and works on a lock file another user created.

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/FileSystem.h"
+#include "platform/Listing.h"
 
 namespace tooling::platform {
 
@@ -52,12 +53,5 @@ class PosixFileSystem : public FileSystem {
   private:
     PosixCalls calls_;
 };
-
-// Case-insensitive match of a name against a pattern of "*" and "?". A pattern ending in ".*"
-// also matches the name without extension ("Name.*" finds "Name"), so "*.*" matches every name.
-bool MatchesPattern(std::string_view name, std::string_view pattern);
-
-// Orders names without regard to case, then by bytes (unsigned), so every machine lists alike.
-bool ListingOrder(const std::string& a, const std::string& b);
 
 }  // namespace tooling::platform

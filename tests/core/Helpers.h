@@ -14,12 +14,14 @@
 
 namespace tooling::test {
 
-// Every file and folder under `root` (ending in "/"), relative to it; folders end in "/".
+// Every file and folder under `root` (ending in a separator), relative to it and written with
+// "/"; folders end in "/".
 inline std::set<std::string> Tree(const std::string& root) {
     std::set<std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        entries.insert(entry.path().string().substr(root.size()) +
-                       (entry.is_directory() ? "/" : ""));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(PathOf(root))) {
+        std::string relative = BytesOf(entry.path()).substr(root.size());
+        std::replace(relative.begin(), relative.end(), platform::kSeparator, '/');
+        entries.insert(relative + (entry.is_directory() ? "/" : ""));
     }
     return entries;
 }
@@ -52,8 +54,9 @@ std::string ErrorOf(Run run) {
     return "no error";
 }
 
-// The text with every "@" replaced by the fixture's root.
+// The text with every "@" replaced by the fixture's root and every "/" by the native separator.
 inline std::string At(const FixtureInstallation& fx, std::string text) {
+    text = Native(text);
     for (std::size_t at = 0; (at = text.find('@', at)) != std::string::npos;
          at += fx.Root().size()) {
         text.replace(at, 1, fx.Root());

@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "core/StartUp.h"
 #include "tests/core/Helpers.h"
+#include "tests/support/NativeFileSystem.h"
 
 namespace tooling::core {
 namespace {
@@ -130,8 +131,9 @@ TEST(ResolveWorkDir, NameWithAColonStaysOnlyWhenItsDriveIsReady) {
     ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready);
     std::filesystem::create_directories(fx.Path("Users/Metric/Alpha"));
     EXPECT_EQ(ResolveWorkDir(fx.session(), " " + fx.Root() + "x:y "), fx.Root() + "x:y");
-    EXPECT_EQ(ResolveWorkDir(fx.session(), "C:\\Work"), "Alpha");
-    EXPECT_EQ(ResolveWorkDir(fx.session(), "C:"), "Alpha");
+    const std::string unready = test::UnreadyDrive();
+    EXPECT_EQ(ResolveWorkDir(fx.session(), unready + "\\Work"), "Alpha");
+    EXPECT_EQ(ResolveWorkDir(fx.session(), unready), "Alpha");
 }
 
 }  // namespace

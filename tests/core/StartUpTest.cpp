@@ -7,6 +7,7 @@
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "tests/core/Helpers.h"
+#include "tests/support/NativeFileSystem.h"
 
 namespace tooling::core {
 namespace {
@@ -15,7 +16,7 @@ using test::At;
 using test::ErrorOf;
 using test::FixtureInstallation;
 
-const std::string kNoSuch = "No such file or directory";
+const std::string kNoSuch = test::MissingFolderText();
 const std::string kOutside = " is outside -32768 to 32767";
 
 // A fresh start creates exactly these, with Data/Default holding exact copies of the files

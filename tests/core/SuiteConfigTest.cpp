@@ -90,7 +90,7 @@ TEST(SetUpManuals, FolderFromTheSettingsOrTheDefaultInUseWhenItHoldsAManual) {
     EXPECT_EQ(fx.session().inst.ManualsDir, "");
     fx.Write("Program/Manuals/Tooling.PDF", "%PDF");
     ReadSuiteConfig(fx.Restart());
-    EXPECT_EQ(fx.session().inst.ManualsDir, fx.ProgramDir() + "Manuals/");
+    EXPECT_EQ(fx.session().inst.ManualsDir, fx.Path("Program/Manuals/"));
 
     // Line 1 of Manuals.cfg ("@" the fixture's root), the folder in use (a manual is put there
     // first), a folder made.

@@ -85,11 +85,17 @@ std::string TrtFile(const MachineFiles& m) {
 }  // namespace
 
 FixtureInstallation::FixtureInstallation(int machineNo) {
+    Build(machineNo);
+}
+
+FixtureInstallation::FixtureInstallation(int machineNo, std::string root) : dir_(std::move(root)) {
+    Build(machineNo);
+}
+
+void FixtureInstallation::Build(int machineNo) {
     // A throw-away installation need not survive a power cut: skipping the flush to disk keeps
-    // each start well under a second. Everything else of the file system is the real one.
-    platform::PosixCalls calls;
-    calls.fsync = [](int) { return 0; };
-    services_.fs = platform::PosixFileSystem(std::move(calls));
+    // each start well under a second.
+    services_.fs = UnflushedFileSystem();
     WriteConfig(" " + std::to_string(machineNo) + " ");
     std::vector<std::string> list;
     for (const MachineFiles& m : kMachines) {
@@ -114,7 +120,7 @@ FixtureInstallation::FixtureInstallation(int machineNo) {
     Write("Program/Machine.lst", TextFile(list));
     Write("Program/Varnholt.exe", "drawing program stand-in\n");
     Write("Program/Pellarin.exe", "part-program generator stand-in\n");
-    std::filesystem::create_directories(Path("Users"));
+    std::filesystem::create_directories(PathOf(Path("Users")));
     Restart();
 }
 

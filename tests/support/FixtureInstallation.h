@@ -39,25 +39,29 @@ class FixtureInstallation {
     static constexpr int kImperial = 3;
 
     explicit FixtureInstallation(int machineNo = kMetric);
+    // The installation in this folder (which must not exist yet) instead of a temporary one.
+    FixtureInstallation(int machineNo, std::string root);
     FixtureInstallation(const FixtureInstallation&) = delete;
     FixtureInstallation& operator=(const FixtureInstallation&) = delete;
 
-    // Absolute paths, each ending in "/".
+    // Absolute paths, each ending in the native separator.
     const std::string& Root() const { return dir_.path(); }
-    std::string ProgramDir() const { return Root() + "Program/"; }
-    std::string DataDir() const { return Root() + "Data/"; }
-    std::string UserRoot() const { return Root() + "Users/"; }
+    std::string ProgramDir() const { return Path("Program/"); }
+    std::string DataDir() const { return Path("Data/"); }
+    std::string UserRoot() const { return Path("Users/"); }
 
-    // The absolute path of a path relative to Root().
-    std::string Path(std::string_view relative) const { return Root() + std::string(relative); }
+    // The absolute path of a path relative to Root(), written with "/".
+    std::string Path(std::string_view relative) const { return Root() + Native(relative); }
 
     // Knobs. Paths are relative to Root(); folders are created as needed.
     void Write(std::string_view relative, std::string_view bytes) {
         WriteFile(Path(relative), bytes);
     }
     // A file, or a folder with its content.
-    void Remove(std::string_view relative) { std::filesystem::remove_all(Path(relative)); }
-    bool Exists(std::string_view relative) const { return std::filesystem::exists(Path(relative)); }
+    void Remove(std::string_view relative) { std::filesystem::remove_all(PathOf(Path(relative))); }
+    bool Exists(std::string_view relative) const {
+        return std::filesystem::exists(PathOf(Path(relative)));
+    }
     std::string Read(std::string_view relative) const { return ReadFile(Path(relative)); }
 
     // The bytes of Ostrevan.cfg with the fixture's roots and these lines 4 and 5; WriteConfig
@@ -83,6 +87,8 @@ class FixtureInstallation {
     static std::string TextFile(const std::vector<std::string>& lines);
 
   private:
+    void Build(int machineNo);
+
     TempDir dir_;
     TestServices services_;
     std::unique_ptr<core::Session> session_;

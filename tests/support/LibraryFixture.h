@@ -22,21 +22,21 @@ inline const std::string kEmptyTurret =
 class LibraryFixture {
   public:
     LibraryFixture() : session(services) {
-        session.inst.DataDir = dir.path() + "Data/";
+        session.inst.DataDir = dir.path() + Native("Data/");
         session.inst.SiblingsPresent = true;
         session.machine.MachineFolder = "M1";
-        session.machine.MaterialDir = session.inst.DataDir + "Material/M1/";
+        session.machine.MaterialDir = session.inst.DataDir + Native("Material/M1/");
         session.machine.TurretMachine = true;
         session.machine.StationCount = 3;
-        std::filesystem::create_directories(ToolPath(""));
-        std::filesystem::create_directories(TurretPath(""));
+        std::filesystem::create_directories(PathOf(ToolPath("")));
+        std::filesystem::create_directories(PathOf(TurretPath("")));
     }
 
     std::string ToolPath(const std::string& name) const {
-        return session.inst.DataDir + "Tools/M1/" + name;
+        return session.inst.DataDir + Native("Tools/M1/") + name;
     }
     std::string TurretPath(const std::string& name) const {
-        return session.inst.DataDir + "Turrets/M1/" + name;
+        return session.inst.DataDir + Native("Turrets/M1/") + name;
     }
 
     // Files of a library by extension, each holding "tool <its name>" or "turret <its name>".
@@ -55,8 +55,8 @@ class LibraryFixture {
         std::string listing;
         for (const std::string& folder : {ToolPath(""), TurretPath("")}) {
             std::set<std::string> names;  // sorted by bytes
-            for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-                names.insert(entry.path().filename().string());
+            for (const auto& entry : std::filesystem::directory_iterator(PathOf(folder))) {
+                names.insert(BytesOf(entry.path().filename()));
             }
             std::string joined;
             for (const std::string& name : names) {

@@ -1,31 +1,72 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
+
+#include "platform/Cp1252Text.h"
+#include "platform/FileSystem.h"
 
 namespace tooling::test {
 
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "tooling-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; path_.empty(); ++attempt) {
+        const fs::path candidate =
+            fs::temp_directory_path() / ("tooling-test-" + std::to_string(random() % 1000000000));
+        if (fs::create_directory(candidate)) {
+            path_ = BytesOf(candidate) + platform::kSeparator;
+        } else if (attempt > 100) {
+            throw std::runtime_error("cannot create a temporary folder");
+        }
     }
-    path_ = pattern + "/";
+}
+
+TempDir::TempDir(std::string path) {
+    if (!fs::create_directory(PathOf(path))) {
+        throw std::runtime_error("the folder " + path + " is there already");
+    }
+    path_ = std::move(path);
+    if (!platform::IsSeparator(path_.back())) {
+        path_ += platform::kSeparator;
+    }
 }
 
 TempDir::~TempDir() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    fs::remove_all(PathOf(path_), ignored);
+}
+
+std::string Native(std::string_view path) {
+    std::string native(path);
+    std::replace(native.begin(), native.end(), '/', platform::kSeparator);
+    return native;
+}
+
+fs::path PathOf(const std::string& bytes) {
+#ifdef _WIN32
+    return fs::path(platform::Utf16FromCp1252(bytes));
+#else
+    return fs::path(bytes);
+#endif
+}
+
+std::string BytesOf(const fs::path& path) {
+#ifdef _WIN32
+    return platform::Cp1252FromUtf16(path.u16string());
+#else
+    return path.string();
+#endif
 }
 
 void WriteFile(const std::string& path, std::string_view bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    fs::create_directories(PathOf(path).parent_path());
+    std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
         throw std::runtime_error("cannot write " + path);
@@ -33,7 +74,7 @@ void WriteFile(const std::string& path, std::string_view bytes) {
 }
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read " + path);
     }
@@ -43,10 +84,10 @@ std::string ReadFile(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-    return fs::is_regular_file(path);
+    return fs::is_regular_file(PathOf(path));
 }
 bool DirExists(const std::string& path) {
-    return fs::is_directory(path);
+    return fs::is_directory(PathOf(path));
 }
 
 }  // namespace tooling::test

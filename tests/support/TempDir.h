@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,8 @@ namespace tooling::test {
 class TempDir {
   public:
     TempDir();
+    // The folder at this path (ending in a separator), which must not exist yet.
+    explicit TempDir(std::string path);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -19,6 +22,13 @@ class TempDir {
   private:
     std::string path_;
 };
+
+// The path with each "/" turned into the native separator: tests write relative paths with "/".
+std::string Native(std::string_view path);
+
+// Paths as the system's file system takes them from the system's Windows-1252 bytes, and back.
+std::filesystem::path PathOf(const std::string& bytes);
+std::string BytesOf(const std::filesystem::path& path);
 
 // Writes a file (creating its folders), and reads one back; for building and checking fixtures.
 void WriteFile(const std::string& path, std::string_view bytes);

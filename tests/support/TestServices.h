@@ -1,16 +1,16 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
+#include "tests/support/NativeFileSystem.h"
 #include "tests/support/RecordingPage.h"
 
 namespace tooling::test {
 
 // The real file system with the fakes for everything a user sees.
 struct TestServices {
-    platform::PosixFileSystem fs;
+    NativeFileSystem fs;
     FakeUi ui;
     RecordingPage printer;
     FakeProcess process;

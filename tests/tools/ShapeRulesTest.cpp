@@ -57,36 +57,5 @@ TEST(ShapeRules, StoredDimensionsAndTheirLimits) {
     }
 }
 
-TEST(ShapeRules, KeywayProtrusionAndHexagonCorners) {
-    EXPECT_EQ(KeyProtrusion(10, 6, 6, false), -3.0);
-    EXPECT_EQ(KeyProtrusion(10, 9.5, 6, false), 0.5);
-    EXPECT_EQ(KeyProtrusion(10, 9.5, 6, true), -2.5);
-    EXPECT_EQ(KeyProtrusion(10, 9.5, 10.001, false), std::nullopt);
-    EXPECT_EQ(AcrossCorners(10), 11.547);
-    EXPECT_EQ(AcrossCorners(25.4), 29.329);
-}
-
-TEST(ShapeRules, MessagesAndEditValues) {
-    const std::tuple<std::int16_t, std::string_view, std::array<float, 4>, std::vector<double>>
-        rows[] = {
-            {1, "Invalid Tool Dimension !", {12, 12, 0, 0}, {12}},
-            {2, "Invalid Tool Dimension !", {12, 12, 0, 0}, {12}},
-            {21, "Invalid Tool Dimension !", {12, 12, 0, 0}, {12}},
-            {3, "Invalid Tool Dimension(s) !", {10, 10, 0, 2}, {10, 2}},
-            {5, "Invalid Tool Dimension(s) !", {20, 10, 0, 2}, {20, 10, 2}},
-            {10, "Invalid Tool Dimension(s) !", {10, 11.547F, 0, 0}, {10}},
-            {11, "Invalid Tool Dimension(s) !", {10, 13, -6, 0}, {10, 13, 6}},
-            {13, "Invalid Tool Dimension(s) !", {20, 20, 6, 7}, {20, 6, 7}},
-        };
-    for (const auto& [shapeNo, message, dims, values] : rows) {
-        const ShapeRule* rule = RuleOfShapeNo(shapeNo);
-        ASSERT_NE(rule, nullptr) << shapeNo;
-        EXPECT_EQ(DimensionMessage(*rule), message) << shapeNo;
-        EXPECT_EQ(EditValues(*rule, dims), values) << shapeNo;
-    }
-    EXPECT_EQ(RuleOfShapeNo(15), nullptr);
-    EXPECT_EQ(RuleOfCode('A')->shapeNo, 1);  // not Router
-}
-
 }  // namespace
 }  // namespace tooling::tools

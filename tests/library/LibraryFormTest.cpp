@@ -4,9 +4,9 @@
 
 #include <tuple>
 
+#include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
 #include "tests/support/LibraryFixture.h"
-#include "library/DefaultTools.h"
 
 namespace tooling::library {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
 #include "tests/support/LibraryFixture.h"
-#include "library/DefaultTools.h"
 
 namespace tooling::library {
 namespace {

@@ -3,23 +3,25 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/Session.h"
+#include "library/DefaultTools.h"
 #include "library/LibrarySetUp.h"
 #include "platform/qt/Cp1252.h"
 #include "tools/ShapeChoice.h"
 #include "tools/StatusTexts.h"
+#include "tools/ToolSettings.h"
 #include "tools/ToolShapes.h"
-#include "library/DefaultTools.h"
 #include "ui/LibraryFormDialog.h"
 #include "ui/StatusLine.h"
+#include "ui/ToolDialogForm.h"
+#include "ui/ToolListPanel.h"
 
 namespace tooling::ui {
 
@@ -124,8 +126,11 @@ void ToolLibrary::BuildMenus() {
     }
 
     addTool_ = AddItem(nullptr, QStringLiteral("AddTool"), QStringLiteral("&Add Tool"));
+    connect(addTool_, &QAction::triggered, this, &ToolLibrary::AddTool_Click);
     editTool_ = AddItem(nullptr, QStringLiteral("EditTool"), QStringLiteral("Edit Tool"));
+    connect(editTool_, &QAction::triggered, this, &ToolLibrary::EditTool_Click);
     deleteTool_ = AddItem(nullptr, QStringLiteral("DeleteTool"), QStringLiteral("Delete Tool"));
+    connect(deleteTool_, &QAction::triggered, this, &ToolLibrary::DeleteTool_Click);
 
     measureMenu_ = menuBar()->addMenu(QStringLiteral("Measurement"));
     measureMenu_->setObjectName(QStringLiteral("MeasureMenu"));
@@ -139,6 +144,7 @@ void ToolLibrary::BuildMenus() {
 
     toolSettings_ =
         AddItem(nullptr, QStringLiteral("ToolSettings"), QStringLiteral("Tool Settings"));
+    connect(toolSettings_, &QAction::triggered, this, &ToolLibrary::ToolSettings_Click);
     SetMenusEnabled(true);
 
     // F10 opens the first menu that can be used, as on the common desktops; the arrow keys then
@@ -167,14 +173,9 @@ void ToolLibrary::BuildClientArea() {
     layout->addWidget(menuLine);
 
     // The tool list of the current shape; hidden until a tool command shows it.
-    toolFrame_ = new QGroupBox(client);
-    toolFrame_->setObjectName(QStringLiteral("ToolFrame"));
-    auto* toolLayout = new QVBoxLayout(toolFrame_);
-    listLabel_ = new QLabel(toolFrame_);
-    listLabel_->setObjectName(QStringLiteral("ListLabel"));
-    toolLayout->addWidget(listLabel_);
-    toolFrame_->hide();
-    layout->addWidget(toolFrame_);
+    toolList_ = new ToolListPanel(session_, client);
+    connect(toolList_, &ToolListPanel::closed, this, &ToolLibrary::ToolListClosed);
+    layout->addWidget(toolList_);
     layout->addStretch(1);
 
     statusBar_ = new StatusLine(client);
@@ -196,7 +197,8 @@ void ToolLibrary::SetUpWindow() {
     ClearStnLidx();
     tools::SetStartShape(session_);
     toolShapeMenu_->menuAction()->setEnabled(!session_.machine.RouterMachine);
-    listLabel_->setText(platform::FromCp1252(tools::ListHeader(1)));
+    toolList_->logic().ShowShapeHeader();
+    toolList_->ShowState();
     toolSettings_->setVisible(session_.machine.ToolSettingsOn);
     ShowMeasurementMarks();
     ShowDefaultToolMarks();
@@ -230,9 +232,8 @@ void ToolLibrary::SetMenusEnabled(bool on) {
     toolShapeMenu_->menuAction()->setEnabled(on && !session_.machine.RouterMachine);
     measureMenu_->menuAction()->setEnabled(on);
     exitLibrary_->setEnabled(on);
-    // The tool commands and the tool settings come with their own parts of the program.
-    for (QAction* pending : {addTool_, editTool_, deleteTool_, toolSettings_}) {
-        pending->setEnabled(false);
+    for (QAction* command : {addTool_, editTool_, deleteTool_, toolSettings_}) {
+        command->setEnabled(on);
     }
 }
 
@@ -251,8 +252,69 @@ void ToolLibrary::LibraryItem_Click(int index) {
 
 void ToolLibrary::ToolShape_Click(int index) {
     if (tools::ChooseShape(session_, index)) {
-        listLabel_->setText(platform::FromCp1252(tools::ListHeader(session_.win.CurShapeNo)));
+        toolList_->logic().ShowShapeHeader();
+        toolList_->ShowState();
     }
+    ToolStatus();
+}
+
+void ToolLibrary::AddTool_Click() {
+    MenusOff();
+    switch (toolList_->logic().AddTool_Click()) {
+        case tools::AddStart::PickList:
+            // Ok or Cancel of the pick list carries the command on.
+            toolList_->ShowState();
+            toolList_->FocusList();
+            return;
+        case tools::AddStart::ToolDialogs:
+            // Cancel ends the loop; so does a dialog that could not open.
+            while (session_.cmd.AddAgain && ShowToolDialog(session_, this) == QDialog::Accepted) {
+                ShowDefaultToolMarks();
+            }
+            break;
+        case tools::AddStart::Nothing:
+            break;
+    }
+    EndToolCommand();
+}
+
+void ToolLibrary::EditTool_Click() {
+    ListTools(&tools::ToolListPanel::EditTool_Click);
+}
+
+void ToolLibrary::DeleteTool_Click() {
+    ListTools(&tools::ToolListPanel::DeleteTool_Click);
+}
+
+void ToolLibrary::ListTools(bool (tools::ToolListPanel::*command)()) {
+    MenusOff();
+    const bool listed = (toolList_->logic().*command)();
+    toolList_->ShowState();
+    if (listed) {
+        toolList_->FocusList();
+    } else {
+        EndToolCommand();
+    }
+}
+
+void ToolLibrary::ToolListClosed(tools::PanelAction action) {
+    if (action == tools::PanelAction::OpenToolDialog) {
+        ShowToolDialog(session_, this);
+    }
+    EndToolCommand();
+}
+
+void ToolLibrary::EndToolCommand() {
+    toolList_->logic().EndCommand();
+    ShowDefaultToolMarks();
+    MenusOn();
+    ToolStatus();
+}
+
+void ToolLibrary::ToolSettings_Click() {
+    MenusOff();
+    tools::RunMainToolSettings(session_);
+    MenusOn();
     ToolStatus();
 }
 
@@ -276,7 +338,7 @@ void ToolLibrary::closeEvent(QCloseEvent* event) {
 }
 
 QString ToolLibrary::listHeader() const {
-    return listLabel_->text();
+    return toolList_->header();
 }
 
 void ToolLibrary::ShowMeasurementMarks() {

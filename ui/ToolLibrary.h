@@ -5,10 +5,9 @@
 #include <array>
 
 #include "core/StartUp.h"
+#include "tools/ToolListPanel.h"
 
 class QAction;
-class QGroupBox;
-class QLabel;
 class QMenu;
 
 namespace tooling::core {
@@ -18,6 +17,7 @@ struct Session;
 namespace tooling::ui {
 
 class StatusLine;
+class ToolListPanel;
 
 // The main window: the menu bar that holds every command, the frames the commands show and the
 // status line naming the library, the tool shape and the machine.
@@ -44,11 +44,16 @@ class ToolLibrary : public QMainWindow {
 
     void LibraryItem_Click(int index);
     void ToolShape_Click(int index);
+    void AddTool_Click();
+    void EditTool_Click();
+    void DeleteTool_Click();
     void Measurement_Click(int index);
+    void ToolSettings_Click();
     void ExitLibrary_Click();
 
     const StatusLine& statusLine() const { return *statusBar_; }
     QString listHeader() const;
+    const ToolListPanel& toolList() const { return *toolList_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +66,12 @@ class ToolLibrary : public QMainWindow {
     void ShowMeasurementMarks();
     void ShowDefaultToolMarks();
     void SetMenusEnabled(bool on);
+    // Edit Tool or Delete Tool: the list of the shape's tools, or the end of the command.
+    void ListTools(bool (tools::ToolListPanel::*command)());
+    void ToolListClosed(tools::PanelAction action);
+    // Every tool command ends here: no command state left, the menus back, the marks and the
+    // status line shown afresh.
+    void EndToolCommand();
 
     core::Session& session_;
 
@@ -77,8 +88,7 @@ class ToolLibrary : public QMainWindow {
     QAction* toolSettings_ = nullptr;
     QAction* exitLibrary_ = nullptr;
 
-    QGroupBox* toolFrame_ = nullptr;
-    QLabel* listLabel_ = nullptr;
+    ToolListPanel* toolList_ = nullptr;
     StatusLine* statusBar_ = nullptr;
 };
 

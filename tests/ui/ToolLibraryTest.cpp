@@ -105,8 +105,8 @@ TEST_F(ToolLibraryTest, MetricMachineShowsEveryCommandItsMarksAndTheStatusLine) 
               "Standard Turrets[~Create Turret|~Duplicate Turret|~Edit Turret|~Delete Turret|"
               "~Print Turret]|-|~Print Tool List|-|~Export Special Tools|-|E&xit]|Tool &Shape["
               "Diameter*|Square|Rad-Square|Rectangle|Rad-Rect|Obround|Single-D|Double-D|Cannon-D|"
-              "Hexagon|Keyway|Louvre|Cruciform|Special]|~&Add Tool|~Edit Tool|~Delete Tool|"
-              "Measurement[Metric (mm)*|Imperial ( \" )]|~Tool Settings");
+              "Hexagon|Keyway|Louvre|Cruciform|Special]|&Add Tool|Edit Tool|Delete Tool|"
+              "Measurement[Metric (mm)*|Imperial ( \" )]|Tool Settings");
     EXPECT_EQ(Marks(),
               "DefaultTool1 DefaultTool4 ToolShape1 Measurement1 [ Shop ][ Diameter]"
               "[Kessler TP-20 Metric ]");
@@ -115,9 +115,8 @@ TEST_F(ToolLibraryTest, MetricMachineShowsEveryCommandItsMarksAndTheStatusLine) 
 
 TEST_F(ToolLibraryTest, OtherMachinesShowTheirOwnMenusMarksAndStatusLine) {
     const std::string turretBar =
-        "&File|Tool &Shape|~&Add Tool|~Edit Tool|~Delete Tool|Measurement|~Tool Settings";
-    const std::string routerBar =
-        "&File|~Tool &Shape|~&Add Tool|~Edit Tool|~Delete Tool|Measurement";
+        "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|Tool Settings";
+    const std::string routerBar = "&File|~Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement";
     const std::tuple<int, bool, std::string, std::string> rows[] = {
         // The machine, whether its material is there, the menu bar, the marks.
         {FixtureInstallation::kImperial, true, turretBar,
@@ -193,8 +192,7 @@ TEST_F(ToolLibraryTest, SelectToolLibraryShowsTheNewLibraryAndItsDefaults) {
               "DefaultTool3 ToolShape1 Measurement1 [ Alpha ][ Diameter]"
               "[Kessler TP-20 Metric ]");
     EXPECT_EQ(MenuBar(),
-              "&File|Tool &Shape|~&Add Tool|~Edit Tool|~Delete Tool|Measurement|~Tool "
-              "Settings");
+              "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|Tool Settings");
 }
 
 }  // namespace

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Session.h"
+#include "library/DefaultTools.h"
+#include "library/ToolFile.h"
+#include "tests/support/FakeProcess.h"
+#include "tests/support/FixtureInstallation.h"
+#include "tools/ToolShapes.h"
+#include "ui/ToolLibrary.h"
+#include "ui/ToolListPanel.h"
+
+namespace tooling::ui {
+namespace {
+
+using test::FixtureInstallation;
+
+// A square tool in the fixture's station types 1 and 5 (an index station).
+library::ToolRec Square(float width, std::int32_t id) {
+    library::ToolRec rec;
+    rec.Shape = 'B';
+    rec.Descr = library::PaddedDescr("Square");
+    rec.Dims = {width, width, 0, 0};
+    rec.Stns[0] = {1, 10};
+    rec.Stns[1] = {5, 20};
+    rec.Angles[0] = 0;
+    rec.Angles[1] = 45;
+    rec.SettingsNo = id;
+    return rec;
+}
+
+class ToolCommandsTest : public ::testing::Test {
+  protected:
+    // The metric machine's library "Shop" with four square tools, the first the X shearing tool.
+    void SetUp() override {
+        std::string squares;
+        for (int i = 1; i <= 4; ++i) {
+            squares += library::ToolRecBytes(Square(static_cast<float>(10 * i), i));
+        }
+        fixture.Write("Data/Tools/Metric/Shop.lkp", "******\r\n");
+        fixture.Write("Data/Tools/Metric/Shop.B", squares);
+        core::DefaultToolRec xShearing;
+        xShearing.recordNo = 1;
+        xShearing.shape = 'B';
+        fixture.Write("Data/Tools/Metric/Shop.dft", library::EncodeDefault(xShearing));
+        window = std::make_unique<ToolLibrary>(fixture.session());
+        ASSERT_EQ(window->Form_Load(), core::StartOutcome::Ready);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        list = window->findChild<QTableView*>(QStringLiteral("ToolList"));
+        frame = window->findChild<QGroupBox*>(QStringLiteral("ToolFrame"));
+        Action("ToolShape2")->trigger();
+    }
+
+    QAction* Action(const char* name) {
+        return window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    // The enabled entries of the menu bar.
+    std::string Menus() const {
+        QStringList enabled;
+        for (const QAction* entry : window->menuBar()->actions()) {
+            if (entry->isEnabled() && entry->isVisible()) {
+                enabled << entry->text();
+            }
+        }
+        return enabled.join('|').toStdString();
+    }
+    // The frame as the user sees it: its caption, then each line's columns, "*" when selected.
+    std::string Frame() const {
+        if (!frame->isVisible()) {
+            return "hidden";
+        }
+        QString text = frame->title();
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            text += " [";
+            for (int column = 0; column < 3; ++column) {
+                text +=
+                    (column == 0 ? "" : "|") + list->model()->index(row, column).data().toString();
+            }
+            text += list->selectionModel()->isRowSelected(row) ? "*]" : "]";
+        }
+        return text.toStdString();
+    }
+    void ClickRow(int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 0)).center());
+    }
+    std::string SettingsNumbers() {
+        std::string ids;
+        for (const library::ToolRec& rec : library::ReadToolFile(fixture.session(), 'B')) {
+            ids += (ids.empty() ? "" : " ") + std::to_string(rec.SettingsNo);
+        }
+        return ids;
+    }
+
+    FixtureInstallation fixture{FixtureInstallation::kMetric};
+    std::unique_ptr<ToolLibrary> window;
+    QTableView* list = nullptr;
+    QGroupBox* frame = nullptr;
+};
+
+const std::string kAllMenus =
+    "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|"
+    "Tool Settings";
+
+TEST_F(ToolCommandsTest, EditListShowsTheShapesLinesUntilCancel) {
+    EXPECT_EQ(Menus(), kAllMenus);
+    EXPECT_EQ(Frame(), "hidden");
+    Action("EditTool")->trigger();
+    const std::string line = "|A Station, B Auto Index|idx, 0, 45";
+    EXPECT_EQ(Frame(),
+              "Edit Square [10" + line + "*] [20" + line + "] [30" + line + "] [40" + line + "]");
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("ListLabel"))->text().toStdString(),
+              tools::ListHeader(2));
+    EXPECT_EQ(Menus(), "");
+    EXPECT_TRUE(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_EQ(Frame(), "hidden");
+    EXPECT_EQ(Menus(), kAllMenus);
+    EXPECT_EQ(fixture.session().cmd.EditRecNo, 0);
+}
+
+TEST_F(ToolCommandsTest, DeleteAsksAndRemovesTheChosenToolsAndTheirDefaultMark) {
+    EXPECT_TRUE(Action("DefaultTool1")->isChecked());
+    Action("DeleteTool")->trigger();
+    ClickRow(2);
+    const std::string line = "|A Station, B Auto Index|idx, 0, 45";
+    EXPECT_EQ(Frame(), "Delete Square [10" + line + "*] [20" + line + "] [30" + line + "*] [40" +
+                           line + "]");
+    fixture.ui().answers = {true};
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(fixture.ui().events, std::vector<std::string>{"ask:Delete 2 Tool(s) ?"});
+    EXPECT_EQ(SettingsNumbers(), "2 4");
+    EXPECT_EQ(Frame(), "hidden");
+    EXPECT_EQ(Menus(), kAllMenus);
+    EXPECT_FALSE(Action("DefaultTool1")->isChecked());
+
+    // Answered No, nothing changes.
+    Action("DeleteTool")->trigger();
+    window->findChild<QPushButton*>(QStringLiteral("ToolOk"))->click();
+    EXPECT_EQ(fixture.ui().events.back(), "ask:Delete 1 Tool(s) ?");
+    EXPECT_EQ(SettingsNumbers(), "2 4");
+}
+
+TEST_F(ToolCommandsTest, EmptyShapeBeepsAndToolSettingsRunsWithTheMenusOff) {
+    Action("ToolShape5")->trigger();
+    Action("EditTool")->trigger();
+    EXPECT_EQ(fixture.ui().events, std::vector<std::string>{"beep"});
+    EXPECT_EQ(Frame(), "hidden");
+    EXPECT_EQ(Menus(), kAllMenus);
+
+    fixture.Write("Program/KesSet.exe", "settings program stand-in\n");
+    auto& process = static_cast<test::FakeProcess&>(fixture.session().os.process);
+    std::string during;
+    process.whileRunning = [&](const std::string&) {
+        during = Menus() + " " + fixture.Read("Program/Settings.cfg");
+    };
+    Action("ToolSettings")->trigger();
+    EXPECT_EQ(during, " 4\r\n******\r\n");
+    EXPECT_EQ(process.started, std::vector<std::string>{fixture.ProgramDir() + "KesSet.exe"});
+    EXPECT_FALSE(fixture.Exists("Program/Settings.cfg"));
+    EXPECT_EQ(Menus(), kAllMenus);
+}
+
+}  // namespace
+}  // namespace tooling::ui

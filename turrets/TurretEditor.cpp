@@ -6,9 +6,7 @@
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "core/Text.h"
-#include "library/ShapeTable.h"
-#include "library/ToolRec.h"
-#include "library/ToolSizeText.h"
+#include "library/TurretRows.h"
 #include "numeric/LeadingNumber.h"
 #include "numeric/NumText.h"
 #include "platform/FileError.h"
@@ -19,41 +17,6 @@ namespace {
 
 constexpr int kSelectToolDecimals = 3;
 const std::string kTwelveBlanks(12, ' ');
-
-// The shape code of a row holding one of the fourteen shapes, or a blank.
-char ListedShape(const StationRow& row) {
-    if (row.shape.size() != 1) {
-        return ' ';
-    }
-    for (const library::ShapeEntry& shape : library::kShapes) {
-        if (shape.code == row.shape.front()) {
-            return shape.code;
-        }
-    }
-    return ' ';
-}
-
-std::string ShapeText(const StationRow& row) {
-    const char code = ListedShape(row);
-    if (code == ' ') {
-        return {};
-    }
-    return code == 'S' ? "Special   " : row.tool;
-}
-
-std::string SizeText(const core::Session& session, const StationRow& row, int imperialDecimals) {
-    const char code = ListedShape(row);
-    if (code == ' ') {
-        return {};
-    }
-    library::ToolRec rec;
-    rec.Shape = code;
-    rec.Descr = library::PaddedDescr(row.tool);
-    for (std::size_t i = 0; i < rec.Dims.size(); ++i) {
-        rec.Dims[i] = static_cast<float>(row.dims[i]);
-    }
-    return library::ToolSizeText(code, rec, session.machine.ImperialDisplay, imperialDecimals);
-}
 
 }  // namespace
 
@@ -67,8 +30,9 @@ void TurretEditor::ShowRow(std::size_t r, int imperialDecimals) {
     columns[0][r] = core::TurretStationAt(machine, row.station).label;
     columns[1][r] =
         type < machine.StationTable.size() ? core::Trim(machine.StationTable[type].name) : "";
-    columns[2][r] = ShapeText(row);
-    columns[3][r] = SizeText(session_, row, imperialDecimals);
+    columns[2][r] = library::StationToolType(row);
+    columns[3][r] =
+        library::StationToolSize(row, session_.machine.ImperialDisplay, imperialDecimals);
 }
 
 void TurretEditor::Open(std::vector<StationRow> rows, std::string_view name, int imperialDecimals) {
@@ -78,7 +42,7 @@ void TurretEditor::Open(std::vector<StationRow> rows, std::string_view name, int
         column.assign(rows_.size(), std::string());
     }
     for (std::size_t r = 0; r < rows_.size(); ++r) {
-        if (ListedShape(rows_[r]) == ' ') {
+        if (library::StationShape(rows_[r]) == ' ') {
             rows_[r].angle.clear();
         }
         ShowRow(r, imperialDecimals);

@@ -7,12 +7,21 @@
 #include <string_view>
 #include <vector>
 
+#include "library/TurretRows.h"
+
 namespace tooling::core {
 struct Machine;
 struct Session;
 }  // namespace tooling::core
 
 namespace tooling::turrets {
+
+// The station lines of a turret file are read in library/, where the turret sheet reads them
+// as well.
+using library::LoadTurret;
+using library::ParseTurret;
+using library::StationRow;
+using library::TurretFilePath;
 
 // The turret files of the current library: the index (TurretLibPrefix + "lkp"), the empty
 // turret (+ "0") and turret n (+ n). Every rewrite is atomic; the index is rewritten under its
@@ -27,7 +36,6 @@ struct TurretEntry {
 };
 
 std::string TurretIndexPath(const core::Session& session);
-std::string TurretFilePath(const core::Session& session, std::int16_t number);
 
 // The entries of an index's bytes in file order, up to "******", an empty line, a line without a
 // comma or the last line (a last line not followed by the terminator is not used). Entries whose
@@ -50,28 +58,9 @@ std::int16_t FreeTurretNo(const core::Session& session);
 void InsertTurretEntry(core::Session& session, std::string_view name, std::int16_t number);
 void RemoveTurretEntry(core::Session& session, std::int16_t number);
 
-// One station row of an open turret: the station number (field 1), the shape code, the tool
-// description, the four dimensions in millimetres, the angle text, and the station type.
-struct StationRow {
-    std::int16_t station = 0;
-    std::string shape, tool;
-    std::array<double, 4> dims{};
-    std::string angle;
-    std::int16_t typeIdx = 0;
-
-    bool operator==(const StationRow&) const = default;
-};
-
-// The first StationCount station lines of a turret file's bytes; each row's type is that of the
-// machine's turret station of the same row. Throws platform::FileError naming `path` for a file
-// with fewer station lines, a line with fewer than nine fields or a station number beyond 16 bits.
-std::vector<StationRow> ParseTurret(std::string_view bytes, const core::Machine& machine,
-                                    const std::string& path);
 // The bytes SaveTurret writes for the rows.
 std::string TurretText(const std::vector<StationRow>& rows);
 
-// Turret `number` of the current library (0: the empty turret). Throws platform::FileError.
-std::vector<StationRow> LoadTurret(const core::Session& session, std::int16_t number);
 void SaveTurret(core::Session& session, std::int16_t number, const std::vector<StationRow>& rows);
 
 // Replaces turret `target` by a copy of turret `source`; nothing happens when they are one.

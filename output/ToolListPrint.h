@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tooling::core {
+struct Session;
+}
+
+namespace tooling::output {
+
+// Prints the tool list of a shape (1 to 14, or 21 for Router) on session.os.printer.
+void PrintToolList(core::Session& session, std::int16_t shapeNo);
+
+}  // namespace tooling::output

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/Session.h"
+#include "core/Text.h"
+#include "library/ToolRec.h"
+#include "platform/Services.h"
+#include "tests/support/FakeProcess.h"
+#include "tests/support/FakeUi.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/RecordingPage.h"
+#include "tests/support/TempDir.h"
+
+namespace tooling::test {
+
+// A printer that runs out of paper at its n-th line (counted from 1; 0 never) and works again
+// once the paper is in.
+class PaperOutPage : public RecordingPage {
+  public:
+    void PrintLine(const std::vector<platform::PageItem>& items) override {
+        if (++lines_ == paperOutAtLine) {
+            throw platform::PrinterError("out of paper");
+        }
+        RecordingPage::PrintLine(items);
+    }
+
+    int paperOutAtLine = 0;
+
+  private:
+    int lines_ = 0;
+};
+
+// A library "Shop" in a temporary folder, on a machine with these station types:
+//   1 "A Station" kind 10, 2 "B Station" kind 11, 3 "B Index" kind 20 (an index station).
+class PrintFixture {
+  public:
+    PrintFixture() : session(services) {
+        session.lib.ToolLibPrefix = dir.path() + "Shop.";
+        session.lib.TurretLibPrefix = dir.path() + "Shop.";
+        const std::tuple<int, const char*, int> types[] = {
+            {1, "A Station", 10}, {2, "B Station", 11}, {3, "B Index", 20}};
+        for (const auto& [number, name, kind] : types) {
+            core::StationType& type =
+                session.machine.StationTable[static_cast<std::size_t>(number)];
+            type.number = static_cast<std::int16_t>(number);
+            type.name = core::Fixed(name, core::kStationNameWidth);
+            type.kind = static_cast<std::int16_t>(kind);
+        }
+    }
+
+    // A tool in the station types given (each with its kind from the table above) at the angles
+    // given.
+    library::ToolRec Tool(std::array<float, 4> dims, std::vector<int> types,
+                          std::vector<float> angles = {}) const {
+        library::ToolRec rec;
+        rec.Dims = dims;
+        for (std::size_t i = 0; i < types.size(); ++i) {
+            const auto type = static_cast<std::size_t>(types[i]);
+            rec.Stns[i] = {static_cast<std::int16_t>(types[i]),
+                           session.machine.StationTable[type].kind};
+        }
+        for (std::size_t i = 0; i < angles.size(); ++i) {
+            rec.Angles[i] = angles[i];
+        }
+        return rec;
+    }
+    library::ToolRec Special(const std::string& name, std::vector<int> types) const {
+        library::ToolRec rec = Tool({10, 10, 0, 0}, std::move(types), {0});
+        rec.Descr = library::PaddedDescr(name);
+        return rec;
+    }
+
+    void WriteTools(char code, const std::vector<library::ToolRec>& recs) const {
+        std::string bytes;
+        for (library::ToolRec rec : recs) {
+            rec.Shape = code;
+            bytes += library::ToolRecBytes(rec);
+        }
+        WriteFile(session.lib.ToolLibPrefix + code, bytes);
+    }
+
+    // The printed lines that follow the heading block (up to the end of the document).
+    std::vector<std::string> Body() const {
+        std::vector<std::string> body;
+        bool in = false;
+        for (const std::string& op : page.ops) {
+            if (op == "enddoc" && in) {
+                break;
+            }
+            if (in) {
+                body.push_back(op);
+            }
+            in = in || op == "bold:0";
+        }
+        return body;
+    }
+
+    TempDir dir;
+    FaultyFileSystem fs;
+    FakeUi ui;
+    PaperOutPage page;
+    FakeProcess process;
+    platform::Services services{fs, ui, page, process};
+    core::Session session;
+};
+
+inline const std::vector<std::string> kPrinterErrorShown = {"beep", "message:Printer Error !"};
+
+}  // namespace tooling::test

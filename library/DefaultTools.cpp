@@ -139,23 +139,26 @@ void EmptyDefault(core::Session& session, int k) {
     }
 }
 
+bool ShapeSuitsKind(int k, char shapeCode) {
+    switch (k) {
+        case kXShearing:
+        case kYShearing:
+            return shapeCode == 'B' || shapeCode == 'D';
+        case kClearing:
+            return shapeCode == 'B';
+        case kNibbling:
+            return shapeCode == 'A';
+        default:
+            return false;
+    }
+}
+
 bool DefaultDefined(const core::Session& session, int k) {
     if (!ValidKind(k)) {
         return false;
     }
     const core::DefaultToolRec& rec = session.lib.DefaultTools[static_cast<std::size_t>(k - 1)];
-    if (rec.recordNo <= 0) {
-        return false;
-    }
-    switch (k) {
-        case kXShearing:
-        case kYShearing:
-            return rec.shape == 'B' || rec.shape == 'D';
-        case kClearing:
-            return rec.shape == 'B';
-        default:
-            return rec.shape == 'A';
-    }
+    return rec.recordNo > 0 && ShapeSuitsKind(k, rec.shape);
 }
 
 }  // namespace tooling::library

@@ -48,6 +48,9 @@ void ReadDefaults(core::Session& session);
 void WriteDefault(core::Session& session, int k);
 // Sets DefaultTools entry k - 1 to the empty default.
 void EmptyDefault(core::Session& session, int k);
+// A tool of the shape can be kind k's default: Square or Rectangle for shearing, Square for
+// clearing, a shape-A tool (Diameter or Router) for nibbling.
+bool ShapeSuitsKind(int k, char shapeCode);
 // Kind k has a tool of a shape that suits it.
 bool DefaultDefined(const core::Session& session, int k);
 

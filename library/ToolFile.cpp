@@ -199,4 +199,27 @@ void DeleteTools(core::Session& session, char shapeCode,
     RemoveDrawings(session, names);
 }
 
+std::optional<ToolRec> RewriteDefMark(core::Session& session, char shapeCode, std::int16_t number,
+                                      const std::function<std::int16_t(std::int16_t)>& mark) {
+    platform::FileSystem& fs = session.os.fs;
+    const std::string path = ToolFilePath(session, shapeCode);
+    const auto lock = fs.Lock(path, core::kFileLockWait);
+    std::string bytes = ReadBytes(fs, path);
+    if (number < 1 || static_cast<std::size_t>(number) > bytes.size() / kToolRecSize) {
+        return std::nullopt;
+    }
+    const std::size_t at = static_cast<std::size_t>(number - 1);
+    ToolRec rec = ToolRecFromBytes(RecordAt(bytes, at));
+    if (rec.Shape != shapeCode) {
+        return std::nullopt;
+    }
+    const ToolRec was = rec;
+    rec.DefMark = mark(was.DefMark);
+    if (rec.DefMark != was.DefMark) {
+        bytes.replace(at * kToolRecSize, kToolRecSize, ToolRecBytes(rec));
+        fs.Replace(path, bytes);
+    }
+    return was;
+}
+
 }  // namespace tooling::library

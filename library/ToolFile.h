@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -52,5 +53,12 @@ std::int16_t ReplaceTool(core::Session& session, char shapeCode, const ToolRec& 
 // the drawing index and their drawing files. Throws platform::FileError on a file error.
 void DeleteTools(core::Session& session, char shapeCode,
                  const std::vector<std::int16_t>& ascendingNumbers);
+
+// Rewrites the default mark of record `number` of the shape's file under the file's lock: `mark`
+// is given the mark the record holds and returns its new one. Returns the record as it was, or
+// nothing when the file does not hold that record or the record is not a tool of that shape; the
+// file is then left alone. Throws platform::FileError on a file error.
+std::optional<ToolRec> RewriteDefMark(core::Session& session, char shapeCode, std::int16_t number,
+                                      const std::function<std::int16_t(std::int16_t)>& mark);
 
 }  // namespace tooling::library

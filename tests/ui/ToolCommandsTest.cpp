@@ -155,6 +155,33 @@ TEST_F(ToolCommandsTest, DeleteAsksAndRemovesTheChosenToolsAndTheirDefaultMark) 
     EXPECT_EQ(SettingsNumbers(), "2 4");
 }
 
+TEST_F(ToolCommandsTest, DoubleClickAndAddOpenTheShapesDialog) {
+    // Each dialog that opens: its caption, the record in edit and the menus; Esc closes it.
+    std::vector<std::string> dialogs;
+    const auto closeNextDialog = [&] {
+        QTimer::singleShot(0, window.get(), [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            dialogs.push_back(dialog->windowTitle().toStdString() + " " +
+                              std::to_string(fixture.session().cmd.EditRecNo) + " [" + Menus() +
+                              "]");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+    };
+    Action("EditTool")->trigger();
+    closeNextDialog();
+    const QPoint line3 = list->visualRect(list->model()->index(2, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line3);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line3);
+    closeNextDialog();
+    Action("AddTool")->trigger();
+    EXPECT_EQ(dialogs, (std::vector<std::string>{"Edit Square 3 []", "Add Square 0 []"}));
+    EXPECT_EQ(Frame(), "hidden");
+    EXPECT_EQ(Menus(), kAllMenus);
+    EXPECT_EQ(fixture.session().cmd.EditRecNo, 0);
+    EXPECT_FALSE(fixture.session().cmd.AddAgain);
+}
+
 TEST_F(ToolCommandsTest, EmptyShapeBeepsAndToolSettingsRunsWithTheMenusOff) {
     Action("ToolShape5")->trigger();
     Action("EditTool")->trigger();

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Session.h"
+#include "library/ToolRec.h"
+#include "platform/Services.h"
+#include "tests/support/FakeProcess.h"
+#include "tests/support/FakeUi.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/RecordingPage.h"
+#include "tests/support/TempDir.h"
+
+namespace tooling::test {
+
+// The real file system with faults to order, whose volumes can be made unready for the next
+// `unreadyTests` readiness tests.
+class ExportFileSystem : public FaultyFileSystem {
+  public:
+    bool VolumeReady(std::string_view path) const override {
+        if (unreadyTests > 0) {
+            --unreadyTests;
+            return false;
+        }
+        return FaultyFileSystem::VolumeReady(path);
+    }
+    mutable int unreadyTests = 0;
+};
+
+// A library "Shop" in a temporary folder with these special tools, in file order:
+//
+//   name               first station  index entry  drawing file
+//   "A/B"              1              6            "drawing 6"
+//   "CORNER NOTCH 12"  1              1            none
+//   "FLANGE"           1              3            "drawing 3"
+//   "LOGO"             none           4            "drawing 4"
+//   "NOT INDEXED"      1              none         none
+//   "VENT"             1              5            "drawing 5"
+//
+// and an empty export folder "Out".
+class ExportFixture {
+  public:
+    ExportFixture() : session(services) {
+        session.inst.ProgramDir = dir.path() + Native("Program/");
+        session.machine.MachineDataPrefix = dir.path() + Native("Data/M1.");
+        session.lib.ToolLibPrefix = dir.path() + Native("Tools/Shop.");
+        std::string tools;
+        for (const auto& [name, station] :
+             std::vector<std::pair<std::string, int>>{{"A/B", 1},
+                                                      {"CORNER NOTCH 12", 1},
+                                                      {"FLANGE", 1},
+                                                      {"LOGO", 0},
+                                                      {"NOT INDEXED", 1},
+                                                      {"VENT", 1}}) {
+            library::ToolRec rec;
+            rec.Shape = 'S';
+            rec.Descr = library::PaddedDescr(name);
+            rec.Dims = {20, 20, 0, 0};
+            rec.Stns[0] = {static_cast<std::int16_t>(station), 10};
+            rec.SettingsNo = 1;
+            tools += library::ToolRecBytes(rec);
+        }
+        WriteFile(Tool("S"), tools);
+        WriteFile(Tool("lkp"),
+                  "CORNER NOTCH 12,1\r\nFLANGE,3\r\nLOGO,4\r\nVENT,5\r\nA/B,6\r\n******\r\n");
+        for (const char* number : {"3", "4", "5", "6"}) {
+            WriteFile(Tool(number), std::string("drawing ") + number);
+        }
+        WriteFile(Out("keep"), "");
+        WriteFile(dir.path() + Native("Program/Ostrevan.cfg"), "");
+        WriteFile(session.machine.MachineDataPrefix + "msr", "METRIC\r\n");
+    }
+
+    std::string Tool(const std::string& ext) const { return session.lib.ToolLibPrefix + ext; }
+    // A path in the export folder; Out("") is the folder, ending in the separator.
+    std::string Out(const std::string& name) const { return dir.path() + Native("Out/") + name; }
+    std::string Record() const { return ReadFile(session.machine.MachineDataPrefix + "xtl"); }
+
+    TempDir dir;
+    ExportFileSystem fs;
+    FakeUi ui;
+    RecordingPage printer;
+    FakeProcess process;
+    platform::Services services{fs, ui, printer, process};
+    core::Session session;
+};
+
+}  // namespace tooling::test

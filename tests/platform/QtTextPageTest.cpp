@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
 #include <cmath>
-#include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "platform/qt/QtTextPage.h"
+#include "tests/support/PdfText.h"
 #include "tests/support/TempDir.h"
 
 namespace tooling::platform {
@@ -17,44 +17,6 @@ namespace {
 
 // The 15 mm margin; Qt puts a PDF page's printable area on whole points.
 const double kMarginPt = std::round(15 * 72 / 25.4);
-
-// A word of a PDF as poppler finds it: its page, and its box in points from the page's top left.
-struct Word {
-    int page;
-    double left, top, bottom;
-};
-
-struct Pdf {
-    std::vector<double> heights;  // of each page
-    std::map<std::string, Word> words;
-    std::string summary;  // each page's orientation, and its words
-};
-
-Pdf Read(const std::string& path) {
-    QProcess process;
-    process.start(TOOLING_PDFTOTEXT, {"-bbox", QString::fromStdString(path), "-"});
-    EXPECT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0)
-        << "pdftotext failed (scripts/setup installs poppler-utils)";
-    const std::string html = process.readAllStandardOutput().toStdString();
-    const std::regex element(
-        R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re"
-        R"re(|<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">)re"
-        R"re(([^<]*)</word>)re");
-    Pdf pdf;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), element);
-         it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        if (m[1].matched) {
-            pdf.heights.push_back(std::stod(m[2]));
-            pdf.summary += std::stod(m[1]) > std::stod(m[2]) ? "[landscape]" : "[portrait]";
-        } else {
-            pdf.words[m[7]] = {static_cast<int>(pdf.heights.size()), std::stod(m[3]),
-                               std::stod(m[4]), std::stod(m[6])};
-            pdf.summary += " " + m[7].str();
-        }
-    }
-    return pdf;
-}
 
 // The average character width and the line spacing of a 10 point font on a PDF page, in points.
 std::pair<double, double> SizeOf(const QString& family, bool bold) {
@@ -65,10 +27,25 @@ std::pair<double, double> SizeOf(const QString& family, bool bold) {
     return {metrics.averageCharWidth() * toPoints, metrics.lineSpacing() * toPoints};
 }
 
+test::PdfText Read(const std::string& path) {
+    return test::ReadPdf(TOOLING_PDFTOTEXT, path);
+}
+
+// How many lines of this spacing (in points) the printable area of a PDF page holds.
+int LinesPerPage(double lineSpacing) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return static_cast<int>(printer.pageRect(QPrinter::Point).height() / lineSpacing);
+}
+
 // A tool list as the print builds it: a bold heading in Windows-1252, then lines at columns 5 and
-// 30 over two pages, one line with a first item that runs past column 30.
+// 30 over a page and a half, one line with a first item that runs past column 30. Column stops,
+// line spacing and page breaks follow the metrics of the font the machine gives for the name.
 TEST(QtTextPage, PrintsLinesAtColumnStopsAcrossPages) {
-    constexpr int kLines = 120;
+    const auto [boldWidth, boldLine] = SizeOf("Times New Roman", true);
+    const auto [width, line] = SizeOf("Times New Roman", false);
+    const int kLines = LinesPerPage(line) * 3 / 2;
     constexpr int kLong = 10;
     const auto first = [](int i) {
         return i == kLong ? "Overlong-description-that-runs-far-past-column-thirty"
@@ -87,10 +64,8 @@ TEST(QtTextPage, PrintsLinesAtColumnStopsAcrossPages) {
         page.EndDoc();
     }
     // Column n starts n - 1 average character widths of the current font right of the margin.
-    const auto [boldWidth, boldLine] = SizeOf("Times New Roman", true);
-    const auto [width, line] = SizeOf("Times New Roman", false);
-    const Pdf pdf = Read(dir.path() + "list.pdf");
-    const auto at = [&](const std::string& word) { return pdf.words.at(word); };
+    const test::PdfText pdf = Read(dir.path() + "list.pdf");
+    const auto at = [&](const std::string& word) { return pdf.At(word); };
     EXPECT_NEAR(at("\xC3\x98").left, kMarginPt + 4 * boldWidth, 0.2);
     EXPECT_NEAR(at("Ma\xC3\x9F").left, kMarginPt + 29 * boldWidth, 0.2);
     EXPECT_NEAR(at("\xE2\x82\xAC").left, kMarginPt + 49 * boldWidth, 0.2);
@@ -100,9 +75,9 @@ TEST(QtTextPage, PrintsLinesAtColumnStopsAcrossPages) {
     int breaks = 0;
     for (int i = 1; i <= kLines; ++i) {
         SCOPED_TRACE("line " + std::to_string(i));
-        const Word t = at(first(i));
-        const Word s = at("S" + std::to_string(i));
-        const Word above = at("S" + std::to_string(std::max(i - 1, 1)));
+        const test::PdfWord t = at(first(i));
+        const test::PdfWord s = at("S" + std::to_string(i));
+        const test::PdfWord above = at("S" + std::to_string(std::max(i - 1, 1)));
         EXPECT_NEAR(t.left, kMarginPt + 4 * width, 0.2);
         EXPECT_NEAR(s.left, kMarginPt + 29 * width, 0.2);
         // An item whose column the line has passed goes to that column of the next line.

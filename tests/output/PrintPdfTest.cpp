@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/TextFile.h"
+#include "output/ToolListPrint.h"
+#include "output/TurretPrint.h"
+#include "platform/qt/QtTextPage.h"
+#include "tests/output/PrintFixture.h"
+#include "tests/support/PdfText.h"
+
+namespace tooling::output {
+namespace {
+
+// The words of a text joined by single blanks.
+std::string Words(const std::string& text) {
+    std::istringstream in(text);
+    std::string joined;
+    for (std::string word; in >> word;) {
+        joined += (joined.empty() ? "" : " ") + word;
+    }
+    return joined;
+}
+
+// The words of each line the recording page printed; empty lines left out.
+std::vector<std::string> RecordedLines(const std::vector<std::string>& ops) {
+    std::vector<std::string> lines;
+    for (const std::string& op : ops) {
+        if (!op.starts_with("line:")) {
+            continue;
+        }
+        std::string text;
+        std::size_t pos = 5;
+        while (pos < op.size()) {
+            const std::size_t bar = op.find('|', pos);
+            const std::size_t next = op.find("; ", bar);
+            text += " " + op.substr(bar + 1, next == std::string::npos ? next : next - bar - 1);
+            pos = next == std::string::npos ? op.size() : next + 2;
+        }
+        if (!Words(text).empty()) {
+            lines.push_back(Words(text));
+        }
+    }
+    return lines;
+}
+
+// The words of the PDF in lines: words of one page whose tops lie within a point of each other
+// share a line, read from left to right.
+std::vector<std::string> PdfLines(const test::PdfText& pdf) {
+    std::vector<test::PdfWord> words = pdf.words;
+    std::sort(words.begin(), words.end(), [](const test::PdfWord& a, const test::PdfWord& b) {
+        return a.page != b.page ? a.page < b.page : a.top < b.top;
+    });
+    std::vector<std::string> lines;
+    for (std::size_t first = 0; first < words.size();) {
+        std::size_t end = first;
+        while (end < words.size() && words[end].page == words[first].page &&
+               std::fabs(words[end].top - words[first].top) < 1) {
+            ++end;
+        }
+        std::sort(words.begin() + static_cast<std::ptrdiff_t>(first),
+                  words.begin() + static_cast<std::ptrdiff_t>(end),
+                  [](const test::PdfWord& a, const test::PdfWord& b) { return a.left < b.left; });
+        std::string line;
+        for (std::size_t i = first; i < end; ++i) {
+            line += (i == first ? "" : " ") + words[i].text;
+        }
+        lines.push_back(line);
+        first = end;
+    }
+    return lines;
+}
+
+class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
+  protected:
+    // Runs the print on a PDF printer that starts in `orientation`; returns what the PDF holds.
+    template <typename Print>
+    test::PdfText ToPdf(platform::Orientation orientation, Print print) {
+        const std::string path = dir.path() + "print.pdf";
+        platform::QtTextPage pdfPage(path);
+        pdfPage.SetOrientation(orientation);
+        platform::Services pdfServices{fs, ui, pdfPage, process};
+        core::Session pdfSession(pdfServices);
+        pdfSession.machine = session.machine;
+        pdfSession.lib = session.lib;
+        print(pdfSession);
+        EXPECT_EQ(pdfPage.GetOrientation(), orientation);
+        return test::ReadPdf(TOOLING_PDFTOTEXT, path);
+    }
+};
+
+TEST_F(PrintPdfTest, APrintedListHoldsTheLinesOfTheRecordingInPortrait) {
+    WriteTools('D', {Tool({30, 10.5F, 0, 0}, {1}, {0, 90}), Tool({40, 5, 0, 0}, {2, 3}, {0}),
+                     Tool({50, 20, 0, 0}, {3})});
+    PrintToolList(session, 4);
+    const test::PdfText pdf =
+        ToPdf(platform::Orientation::Landscape, [](core::Session& s) { PrintToolList(s, 4); });
+    EXPECT_EQ(PdfLines(pdf), RecordedLines(page.ops));
+    EXPECT_EQ(RecordedLines(page.ops).size(), 5u);
+    EXPECT_TRUE(pdf.summary.starts_with("[portrait]")) << pdf.summary;
+    EXPECT_TRUE(ui.events.empty());
+}
+
+TEST_F(PrintPdfTest, APrintedTurretHoldsTheLinesOfTheRecording) {
+    session.machine.StationCount = 4;
+    test::WriteFile(
+        session.lib.TurretLibPrefix + "2",
+        core::TextFileBytes({"1,A,Diameter,12.7,0,0,0,0,1", "2,D,Rectangle,10,5,0,0,90,2",
+                             "3, , , 0, 0, 0, 0, , 0", "4,S,CORNER NOTCH 12,12,12,0,0,idx,3"}));
+    PrintTurret(session, 2, "Front Set");
+    const test::PdfText pdf = ToPdf(platform::Orientation::Portrait,
+                                    [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
+    EXPECT_EQ(PdfLines(pdf), RecordedLines(page.ops));
+    EXPECT_EQ(RecordedLines(page.ops).size(), 6u);
+    EXPECT_TRUE(ui.events.empty());
+}
+
+}  // namespace
+}  // namespace tooling::output

@@ -2,7 +2,7 @@
 // three columns of every line; the table model then converts only the rows the view shows. The
 // lines grow linearly with the file, and the model adds a constant: "lines+model" should stay
 // within a few percent of "lines" at every size, while converting every row (what a list with
-// one widget item per line would do) costs a multiple of it.
+// one widget item per line would do) adds work in proportion to the file on top of the lines.
 
 #include <benchmark/benchmark.h>
 

@@ -1,0 +1,18 @@
+#include "cli/TerminalUi.h"
+
+namespace tooling::cli {
+
+void TerminalUi::Message(std::string_view text) {
+    if (sink_ != nullptr) {
+        sink_->emplace_back(text);
+        return;
+    }
+    err_ << text << '\n';
+}
+
+bool TerminalUi::Ask(std::string_view text) {
+    Message(std::string(text) + (yes_ ? " Yes" : " No"));
+    return yes_;
+}
+
+}  // namespace tooling::cli

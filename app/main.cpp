@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "core/Session.h"
+#include "platform/NativeFileSystem.h"
 #include "platform/Services.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "platform/qt/QtProcess.h"
 #include "platform/qt/QtTextPage.h"
 #include "platform/qt/QtUi.h"
@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ostrevan Tool Library"));
 
-    tooling::platform::PosixFileSystem fs;
+    tooling::platform::NativeFileSystem fs;
     tooling::platform::QtUi ui;
     tooling::platform::QtTextPage printer;
     tooling::platform::QtProcess process;

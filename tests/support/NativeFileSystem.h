@@ -3,24 +3,18 @@
 #include <string>
 #include <utility>
 
+#include "platform/NativeFileSystem.h"
+
 #ifdef _WIN32
 #include "platform/win/WinError.h"
-#include "platform/win/WinFileSystem.h"
 #else
 #include <cerrno>
 #include <cstring>
-
-#include "platform/posix/PosixFileSystem.h"
 #endif
 
 namespace tooling::test {
 
-// The file system of the machine the tests run on.
-#ifdef _WIN32
-using NativeFileSystem = platform::WinFileSystem;
-#else
-using NativeFileSystem = platform::PosixFileSystem;
-#endif
+using platform::NativeFileSystem;
 
 // The native file system without the flush to disk of replaced files, for throw-away folders
 // where a power cut does not matter and flushing is slow. Everything else is the real one.

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "cli/Csv.h"
+#include "cli/LibraryCheck.h"
 #include "cli/NoPrinter.h"
 #include "cli/NullProcess.h"
 #include "cli/TerminalUi.h"
@@ -54,6 +55,7 @@ constexpr const char* kMainHelp =
     "  turrets [--csv]                      the standard turrets and their stations\n"
     "  print-list --shape CODE --pdf FILE   the printed tool list of a shape, as a PDF file\n"
     "  print-turret NAME --pdf FILE         the printed sheet of a turret, as a PDF file\n"
+    "  check [--repair]                     what does not hold together in the library\n"
     "\n"
     "options:\n"
     "  --program-dir DIR   the folder that holds Ostrevan.cfg\n"
@@ -86,6 +88,14 @@ const std::map<std::string, std::string, std::less<>> kCommandHelp = {
      "usage: tooling-cli turrets [--csv]\n"
      "Writes the standard turrets of the library and the tool of each station; with --csv as\n"
      "CSV with the columns Turret,Station,Type,Size,Angle.\n"},
+    {"check",
+     "usage: tooling-cli check [--repair]\n"
+     "Reports, changing nothing: defaults that point at a missing record, at one that is not a\n"
+     "valid tool or at another tool than they describe; tools whose default mark disagrees\n"
+     "with the defaults; turret stations whose tool is no longer in the library; drawing-index\n"
+     "entries without a drawing and drawings without an entry; records that are not valid\n"
+     "tools. With --repair, a default whose tool moved is pointed at it again and wrong marks\n"
+     "are corrected; the rest is listed. Exit status 1 while faults remain.\n"},
     {"print-list",
      "usage: tooling-cli print-list --shape CODE --pdf FILE\n"
      "Writes the page that Print Tool List prints for the shape to the PDF file FILE.\n"},
@@ -264,6 +274,21 @@ void ImportCsv(core::Session& session, TerminalUi& ui, const CommandArgs& args,
     context.out << report.accepted << (dryRun ? " tool(s) would be added\n" : " tool(s) added\n");
 }
 
+void Check(core::Session& session, bool repair, std::ostream& out) {
+    const CheckReport report = CheckLibrary(session, repair);
+    for (const std::string& line : report.repaired) {
+        out << "repaired: " << line << '\n';
+    }
+    for (const std::string& line : report.faults) {
+        out << "fault: " << line << '\n';
+    }
+    if (!report.faults.empty()) {
+        throw DataError(std::to_string(report.faults.size()) + " fault(s) in library \"" +
+                        session.lib.LibraryName + "\"");
+    }
+    out << "library \"" << session.lib.LibraryName << "\" holds together\n";
+}
+
 // Switches the session to another library of the machine.
 void UseLibrary(core::Session& session, const std::string& name) {
     if (!library::LibraryExists(session, name)) {
@@ -282,8 +307,8 @@ std::string WithSeparator(std::string dir) {
 }
 
 int Run(const CommandLine& line, const CliContext& context) {
-    const std::vector<std::string> known = {"list",    "export-csv", "import-csv",
-                                            "turrets", "print-list", "print-turret"};
+    const std::vector<std::string> known = {"list",       "export-csv",   "import-csv", "turrets",
+                                            "print-list", "print-turret", "check"};
     if (std::find(known.begin(), known.end(), line.command) == known.end()) {
         throw UsageError("unknown command \"" + line.command + "\"");
     }
@@ -296,6 +321,8 @@ int Run(const CommandLine& line, const CliContext& context) {
         args = Take(line.args, {"--dry-run"}, {}, 1);
     } else if (line.command == "turrets") {
         args = Take(line.args, {"--csv"}, {}, 0);
+    } else if (line.command == "check") {
+        args = Take(line.args, {"--repair"}, {}, 0);
     } else if (line.command == "print-list") {
         args = Take(line.args, {}, {"--shape", "--pdf"}, 0);
     } else {
@@ -336,6 +363,8 @@ int Run(const CommandLine& line, const CliContext& context) {
         ImportCsv(session, ui, args, context);
     } else if (line.command == "turrets") {
         Turrets(session, args, context.out);
+    } else if (line.command == "check") {
+        Check(session, args.Has("--repair"), context.out);
     } else if (line.command == "print-list") {
         const std::vector<std::int16_t> shapes = Shapes(session, args.Get("--shape"));
         if (shapes.size() != 1) {

@@ -39,8 +39,8 @@ bool AnglesSuit(int kind, char shapeCode, const library::ToolRec& rec) {
     }
 }
 
-// The mark a tool keeps when it stops being the kind's default, and the one it takes when it
-// becomes it: 5 stands for a tool that is both the X and the Y shearing tool.
+}  // namespace
+
 std::int16_t MarkWithout(int kind, std::int16_t mark) {
     switch (kind) {
         case library::kXShearing:
@@ -62,8 +62,6 @@ std::int16_t MarkWith(int kind, std::int16_t mark) {
             return static_cast<std::int16_t>(kind);
     }
 }
-
-}  // namespace
 
 std::string_view DefaultCaption(int kind) {
     switch (kind) {

@@ -41,6 +41,11 @@ std::string_view DefaultCaption(int kind);
 // (Router on a router machine) for nibbling.
 std::vector<OfferedShape> OfferedShapes(const core::Session& session, int kind);
 
+// The mark a tool keeps when it stops being the kind's default, and the one it takes when it
+// becomes it: 5 stands for a tool that is both the X and the Y shearing tool.
+std::int16_t MarkWithout(int kind, std::int16_t mark);
+std::int16_t MarkWith(int kind, std::int16_t mark);
+
 // The live tools of the shape's file that suit the kind, in file order, as the size list shows
 // them. Throws platform::FileError when the file cannot be read.
 std::vector<ChoiceLine> DefaultSizeLines(const core::Session& session, int kind, char shapeCode);

@@ -3,54 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/Commands.h"
-#include "tests/support/NativeFileSystem.h"
-#include "tests/support/TempDir.h"
+#include "tests/cli/SampleCli.h"
 
 namespace tooling::test {
 namespace {
 
-constexpr std::string_view kShapeCodes = "ABCDEFGHIJKLMS";
-
-class ToolCsv : public ::testing::Test {
-  protected:
-    ToolCsv() {
-        std::filesystem::copy(TOOLING_EXAMPLES_DIR, PathOf(dir_.path()),
-                              std::filesystem::copy_options::recursive);
-        WriteFile(Path("Program/Ostrevan.cfg"), Path("Program/") + "\r\n" + Path("Data/") + "\r\n" +
-                                                    Path("Users/") +
-                                                    "\r\n 1 \r\nOstrevan\r\n******\r\n");
-    }
-
-    std::string Path(std::string_view relative) const { return dir_.path() + Native(relative); }
-    std::string ToolFile(char code) const {
-        return Path("Data/Tools/Kestrel20/Shop Standard.") + code;
-    }
-    std::vector<std::string> ToolFiles() const {
-        std::vector<std::string> files;
-        for (const char code : kShapeCodes) {
-            files.push_back(FileExists(ToolFile(code)) ? ReadFile(ToolFile(code)) : "(none)");
-        }
-        return files;
-    }
-
-    // Runs tooling-cli in the sample's program folder; the exit status.
-    int Run(const std::vector<std::string>& args) {
-        out_.str({});
-        err_.str({});
-        cli::CliContext context{out_, err_, fs_, Path("Program/"), {}};
-        return cli::RunCli(args, context);
-    }
-
-    TempDir dir_;
-    NativeFileSystem fs_ = UnflushedFileSystem();
-    std::ostringstream out_;
-    std::ostringstream err_;
-};
+using ToolCsv = SampleCli;
 
 TEST_F(ToolCsv, ExportThenImportIntoEmptiedFilesGivesTheSameBytesForEveryShape) {
     const std::vector<std::string> before = ToolFiles();

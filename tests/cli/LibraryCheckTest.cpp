@@ -1,0 +1,138 @@
+// tooling-cli check: each kind of fault planted in a copy of the sample library is found, and
+// --repair puts right exactly the ones it says it does.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/DefaultToolRec.h"
+#include "library/DefaultTools.h"
+#include "library/ToolRec.h"
+#include "tests/cli/SampleCli.h"
+
+namespace tooling::test {
+namespace {
+
+class LibraryCheck : public SampleCli {
+  protected:
+    std::string Tools(std::string_view ext) const {
+        return Path("Data/Tools/Kestrel20/Shop Standard.") + std::string(ext);
+    }
+    std::string Turrets(std::string_view ext) const {
+        return Path("Data/Turrets/Kestrel20/Shop Standard.") + std::string(ext);
+    }
+
+    library::ToolRec Record(char code, std::size_t number) const {
+        return library::ToolRecFromBytes(
+            ReadFile(ToolFile(code))
+                .substr((number - 1) * library::kToolRecSize, library::kToolRecSize));
+    }
+    void SetMark(char code, std::size_t number, std::int16_t mark) {
+        std::string bytes = ReadFile(ToolFile(code));
+        library::ToolRec rec = Record(code, number);
+        rec.DefMark = mark;
+        bytes.replace((number - 1) * library::kToolRecSize, library::kToolRecSize,
+                      library::ToolRecBytes(rec));
+        WriteFile(ToolFile(code), bytes);
+    }
+    // The default of a tool record as the default-tool dialog stores it.
+    core::DefaultToolRec DefaultOf(char code, std::size_t number, std::int16_t recordNo) const {
+        const library::ToolRec rec = Record(code, number);
+        core::DefaultToolRec def;
+        def.recordNo = recordNo;
+        def.shape = code;
+        def.descr = rec.Descr;
+        def.dims = rec.Dims;
+        def.stnType = rec.Stns[0].StnType;
+        def.stnKind = rec.Stns[0].StnKind;
+        return def;
+    }
+
+    // Plants one fault of each kind:
+    // - the X shearing default describes Square 10 (record 3) but points at record 2, and Square
+    //   10 lacks its mark 1: both have one sound fix;
+    // - the clearing default points at Square record 40, which does not exist, and describes a
+    //   Square 12, which no record holds;
+    // - Diameter 3 (record 1) carries the nibbling mark 4, but there is no nibbling default;
+    // - an invalid record (length 0) stands at the end of the Rectangle file;
+    // - turret "FRONT" holds a Square 11 in station 1, which the library does not have;
+    // - drawing 9 lies in the folder without an index entry (and the sample's "CORNER NOTCH 12"
+    //   has an entry but no drawing).
+    void PlantFaults() {
+        ASSERT_EQ(Record('B', 3).Dims[0], 10.0F);
+        core::DefaultToolRec clearing = DefaultOf('B', 3, 40);
+        clearing.dims = {12.0F, 12.0F, 0.0F, 0.0F};
+        WriteFile(Tools("dft"), library::EncodeDefault(DefaultOf('B', 3, 2)) +
+                                    library::EncodeDefault(core::DefaultToolRec{}) +
+                                    library::EncodeDefault(clearing) +
+                                    library::EncodeDefault(core::DefaultToolRec{}));
+        SetMark('A', 1, 4);
+        library::ToolRec invalid;
+        invalid.Shape = 'D';
+        invalid.Descr = library::PaddedDescr("Rectangle");
+        WriteFile(ToolFile('D'), ReadFile(ToolFile('D')) + library::ToolRecBytes(invalid));
+        std::string turret = "1,B,Square,11,11,0,0,0,1\r\n";
+        for (int station = 2; station <= 20; ++station) {
+            turret += std::to_string(station) + ", , , 0, 0, 0, 0, , 0\r\n";
+        }
+        WriteFile(Turrets("1"), turret + "******\r\n");
+        WriteFile(Turrets("lkp"), "FRONT, 1 \r\n******\r\n");
+        WriteFile(Tools("9"), "stray drawing");
+    }
+};
+
+const std::string kUnrepairable =
+    "fault: record 7 of the D tool file is not a valid tool\n"
+    "fault: the clearing tool (Square) points at record 40 of the B tool file, which is missing "
+    "(no record holds the tool)\n";
+const std::string kFaultsAfterMarks =
+    "fault: turret \"FRONT\" station 1: Square 11 is not in the library\n"
+    "fault: the drawing index names \"CORNER NOTCH 12\" with drawing 4, which does not exist\n"
+    "fault: the drawing \"Shop Standard.9\" has no entry in the drawing index\n";
+
+TEST_F(LibraryCheck, ReportsEveryPlantedFaultAndChangesNothing) {
+    PlantFaults();
+    const std::vector<std::string> tools = ToolFiles();
+    const std::string defaults = ReadFile(Tools("dft"));
+    EXPECT_EQ(Run({"check"}), 1);
+    EXPECT_EQ(out_.str(),
+              "fault: record 7 of the D tool file is not a valid tool\n"
+              "fault: the X shearing tool (Square) points at record 2 of the B tool file, which "
+              "holds another tool (the tool is record 3)\n"
+              "fault: the clearing tool (Square) points at record 40 of the B tool file, which "
+              "is missing (no record holds the tool)\n"
+              "fault: Diameter 3 (record 1 of the A tool file) has the default mark 4, the "
+              "defaults say 0\n" +
+                  kFaultsAfterMarks);
+    EXPECT_EQ(err_.str(), "tooling-cli: 7 fault(s) in library \"Shop Standard\"\n");
+    EXPECT_EQ(ToolFiles(), tools);
+    EXPECT_EQ(ReadFile(Tools("dft")), defaults);
+}
+
+TEST_F(LibraryCheck, RepairPointsTheMovedDefaultAtItsToolAndCorrectsTheMarks) {
+    PlantFaults();
+    EXPECT_EQ(Run({"check", "--repair"}), 1);
+    EXPECT_EQ(out_.str(),
+              "repaired: the X shearing tool (Square) points at record 2 of the B tool file, "
+              "which holds another tool: now points at record 3\n"
+              "repaired: Diameter 3 (record 1 of the A tool file) has the default mark 4, the "
+              "defaults say 0\n"
+              "repaired: Square 10 (record 3 of the B tool file) has the default mark 0, the "
+              "defaults say 1\n" +
+                  kUnrepairable + kFaultsAfterMarks);
+    EXPECT_EQ(library::DecodeDefault(ReadFile(Tools("dft")).substr(0, 47)), DefaultOf('B', 3, 3));
+    EXPECT_EQ(Record('A', 1).DefMark, 0);
+    EXPECT_EQ(Record('B', 3).DefMark, 1);
+
+    EXPECT_EQ(Run({"check"}), 1);
+    EXPECT_EQ(out_.str(), kUnrepairable + kFaultsAfterMarks);
+}
+
+TEST_F(LibraryCheck, ASoundLibraryPassesAndAnotherLibraryCanBeChecked) {
+    EXPECT_EQ(Run({"--library", "Full Library", "check"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "library \"Full Library\" holds together\n");
+}
+
+}  // namespace
+}  // namespace tooling::test

@@ -378,7 +378,17 @@ int Run(const CommandLine& line, const CliContext& context) {
         if (!number) {
             throw DataError("the library has no turret \"" + name + "\"");
         }
-        output::PrintTurret(session, *number, core::Trim(name));
+        std::string stored = core::Trim(name);
+        for (const turrets::TurretEntry& entry : turrets::ReadTurretIndex(session)) {
+            if (entry.number == *number) {
+                stored = entry.name;
+                break;
+            }
+        }
+        output::PrintTurret(session, *number, stored);
+    }
+    if (prints && !context.fs.Exists(args.Get("--pdf"), platform::ListFilter::Files)) {
+        throw DataError("the PDF file \"" + args.Get("--pdf") + "\" could not be written");
     }
     return kExitOk;
 }

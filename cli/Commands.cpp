@@ -263,7 +263,15 @@ void ImportCsv(core::Session& session, TerminalUi& ui, const CommandArgs& args,
                const CliContext& context) {
     const std::string& file = args.operands[0];
     const bool dryRun = args.Has("--dry-run");
-    const ImportReport report = ImportTools(session, ui, session.os.fs.ReadAll(file), dryRun);
+    ImportProgress progress;
+    if (context.showProgress) {
+        progress = [&context](int pass, std::size_t done, std::size_t count) {
+            context.err << (pass == 1 ? "\rchecking row " : "\radding row ") << done << " of "
+                        << count << (done == count ? "\r\x1b[K" : "") << std::flush;
+        };
+    }
+    const ImportReport report =
+        ImportTools(session, ui, session.os.fs.ReadAll(file), dryRun, progress);
     if (!report.refusals.empty()) {
         for (const std::string& refusal : report.refusals) {
             context.err << file << ": " << refusal << '\n';

@@ -24,6 +24,8 @@ struct CliContext {
     std::string startDir;
     // A page that writes a PDF file at the path; empty when the build has no PDF printing.
     std::function<std::unique_ptr<platform::TextPage>(const std::string& path)> pdfPage;
+    // The error stream is a terminal: long imports show a progress line on it.
+    bool showProgress = false;
 };
 
 // Runs the command line (without the program's name) on the installation and returns the exit

@@ -245,9 +245,14 @@ class ScratchFolder {
 };
 
 std::vector<std::string> EnterAll(core::Session& session, TerminalUi& ui,
-                                  const std::vector<ToolRow>& rows) {
+                                  const std::vector<ToolRow>& rows, int pass,
+                                  const ImportProgress& progress) {
     std::vector<std::string> refusals;
-    for (const ToolRow& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ToolRow& row = rows[i];
+        if (progress) {
+            progress(pass, i + 1, rows.size());
+        }
         if (std::string reason = EnterTool(session, ui, row); !reason.empty()) {
             refusals.push_back("line " + std::to_string(row.line) + ": " + reason);
         }
@@ -296,8 +301,8 @@ std::string ToolsCsv(core::Session& session, const std::vector<std::int16_t>& sh
     return text;
 }
 
-ImportReport ImportTools(core::Session& session, TerminalUi& ui, std::string_view csv,
-                         bool dryRun) {
+ImportReport ImportTools(core::Session& session, TerminalUi& ui, std::string_view csv, bool dryRun,
+                         const ImportProgress& progress) {
     const std::vector<CsvRow> records = ParseCsv(csv);
     ImportReport report;
     if (records.empty()) {
@@ -325,7 +330,7 @@ ImportReport ImportTools(core::Session& session, TerminalUi& ui, std::string_vie
     session.lib.ToolLibPrefix = scratch.Prefix() + session.lib.LibraryName + ".";
     std::vector<std::string> refusals;
     try {
-        refusals = EnterAll(session, ui, rows);
+        refusals = EnterAll(session, ui, rows, 1, progress);
     } catch (...) {
         session.lib.ToolLibPrefix = prefix;
         throw;
@@ -340,7 +345,8 @@ ImportReport ImportTools(core::Session& session, TerminalUi& ui, std::string_vie
         return report;
     }
     if (!dryRun) {
-        if (std::vector<std::string> late = EnterAll(session, ui, rows); !late.empty()) {
+        if (std::vector<std::string> late = EnterAll(session, ui, rows, 2, progress);
+            !late.empty()) {
             report.refusals = late;
             return report;
         }

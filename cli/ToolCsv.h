@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,7 +39,10 @@ struct ImportReport {
 // Adds the tools of a CSV text as the tool dialogs add them, through the dialogs' own checks.
 // Every row is first entered into a scratch copy of the library; only when all of them pass
 // (and `dryRun` is off) are they entered into the library itself. Throws platform::FileError and
-// std::runtime_error for a file that cannot be read as a tool CSV.
-ImportReport ImportTools(core::Session& session, TerminalUi& ui, std::string_view csv, bool dryRun);
+// std::runtime_error for a file that cannot be read as a tool CSV. `progress`, when given, hears
+// of each row entered: the pass (1 checking, 2 adding), the rows done and their count.
+using ImportProgress = std::function<void(int pass, std::size_t done, std::size_t count)>;
+ImportReport ImportTools(core::Session& session, TerminalUi& ui, std::string_view csv, bool dryRun,
+                         const ImportProgress& progress = {});
 
 }  // namespace tooling::cli

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -7,9 +8,13 @@
 #include "cli/Commands.h"
 
 #ifdef _WIN32
+#include <io.h>
+
 #include "platform/win/WinFileSystem.h"
 using NativeFileSystem = tooling::platform::WinFileSystem;
 #else
+#include <unistd.h>
+
 #include "platform/posix/PosixFileSystem.h"
 using NativeFileSystem = tooling::platform::PosixFileSystem;
 #endif
@@ -44,6 +49,11 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     NativeFileSystem fs;
     tooling::cli::CliContext context{std::cout, std::cerr, fs, StartDir(), {}};
+#ifdef _WIN32
+    context.showProgress = _isatty(_fileno(stderr)) != 0;
+#else
+    context.showProgress = isatty(STDERR_FILENO) != 0;
+#endif
 #ifdef TOOLING_CLI_PDF
     // Qt starts only for a print command, and draws its pages without a display.
     std::unique_ptr<QGuiApplication> app;

@@ -43,11 +43,12 @@ class SampleCli : public ::testing::Test {
     int Run(const std::vector<std::string>& args) {
         out_.str({});
         err_.str({});
-        cli::CliContext context{out_, err_, fs_, Path("Program/"), {}};
+        cli::CliContext context{out_, err_, fs_, Path("Program/"), {}, progress_};
         return cli::RunCli(args, context);
     }
 
     TempDir dir_;
+    bool progress_ = false;  // as on a terminal
     NativeFileSystem fs_ = UnflushedFileSystem();
     std::ostringstream out_;
     std::ostringstream err_;

@@ -80,7 +80,9 @@ TEST_F(ToolCsv, InchesAreTakenAsTheDialogTakesThemAndListedInMillimetres) {
     WriteFile(csv,
               "SettingsNo,Shape,Name,Units,Dim1,Dim2,Dim3,Rounded,Stations,Angles\n"
               "9,d,,in,1.5,0.25,,,C 50.8mm,90;-90\n");
+    progress_ = true;
     ASSERT_EQ(Run({"import-csv", csv}), 0) << err_.str();
+    EXPECT_EQ(err_.str(), "\rchecking row 1 of 1\r\x1b[K\radding row 1 of 1\r\x1b[K");
     ASSERT_EQ(Run({"list", "--shape", "D", "--csv"}), 0) << err_.str();
     EXPECT_EQ(out_.str(),
               "Shape,Size,Stations,Angles\r\n"

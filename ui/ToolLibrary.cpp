@@ -18,7 +18,9 @@
 #include "tools/StatusTexts.h"
 #include "tools/ToolSettings.h"
 #include "tools/ToolShapes.h"
+#include "ui/ExternalFormDialog.h"
 #include "ui/LibraryFormDialog.h"
+#include "ui/SetDeftDialog.h"
 #include "ui/StatusLine.h"
 #include "ui/ToolDialogForm.h"
 #include "ui/ToolListPanel.h"
@@ -87,9 +89,10 @@ void ToolLibrary::BuildMenus() {
         AddItems<4>(this, defToolMenu, QStringLiteral("DefaultTool"),
                     {QStringLiteral("X Shearing Tool"), QStringLiteral("Y Shearing Tool"),
                      QStringLiteral("Clearing Tool"), QStringLiteral("Nibbling Tool")});
-    for (QAction* item : defaultTool_) {
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = defaultTool_[static_cast<std::size_t>(i)];
         item->setCheckable(true);
-        item->setEnabled(false);
+        connect(item, &QAction::triggered, this, [this, i] { DefaultTool_Click(i + 1); });
     }
     AddSeparator(fileMenu_, QStringLiteral("sep12"));
 
@@ -107,8 +110,9 @@ void ToolLibrary::BuildMenus() {
     AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List"))
         ->setEnabled(false);
     AddSeparator(fileMenu_, QStringLiteral("sep14"));
-    AddItem(fileMenu_, QStringLiteral("ExportItem"), QStringLiteral("Export Special Tools"))
-        ->setEnabled(false);
+    connect(
+        AddItem(fileMenu_, QStringLiteral("ExportItem"), QStringLiteral("Export Special Tools")),
+        &QAction::triggered, this, &ToolLibrary::ExportItem_Click);
     AddSeparator(fileMenu_, QStringLiteral("sep15"));
     exitLibrary_ = AddItem(fileMenu_, QStringLiteral("ExitLibrary"), QStringLiteral("E&xit"));
     connect(exitLibrary_, &QAction::triggered, this, &ToolLibrary::ExitLibrary_Click);
@@ -247,6 +251,22 @@ void ToolLibrary::LibraryItem_Click(int index) {
     ToolStatus();
     // Another library brings its own default tools.
     ShowDefaultToolMarks();
+    MenusOn();
+}
+
+void ToolLibrary::DefaultTool_Click(int index) {
+    if (index < 1 || index > 4) {
+        return;
+    }
+    MenusOff();
+    RunSetDeft(session_, index, this);
+    ShowDefaultToolMarks();
+    MenusOn();
+}
+
+void ToolLibrary::ExportItem_Click() {
+    MenusOff();
+    RunExternalForm(session_, this);
     MenusOn();
 }
 

@@ -43,6 +43,8 @@ class ToolLibrary : public QMainWindow {
     void MenusOn();
 
     void LibraryItem_Click(int index);
+    void DefaultTool_Click(int index);
+    void ExportItem_Click();
     void ToolShape_Click(int index);
     void AddTool_Click();
     void EditTool_Click();

@@ -283,8 +283,9 @@ void TurretCommands::ListOk_Click() {
 }
 
 void TurretCommands::PrintTurret() {
-    // The turret sheet is not printed yet: the selected turret is CurTurret, which the print
-    // will take.
+    if (printTurret) {
+        printTurret(session_.cmd.CurTurret, curTurretName_);
+    }
 }
 
 void TurretCommands::DeleteTurrets() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,9 @@ class TurretCommands {
     bool checkFrameVisible = false;
 
     TurretEditor editor;
+
+    // Prints the sheet of a turret, given its number and name; the window supplies it.
+    std::function<void(std::int16_t number, const std::string& name)> printTurret;
 
     // The entries behind the list lines, and the open turret's name.
     const std::vector<TurretEntry>& turretRefs() const { return turretRefs_; }

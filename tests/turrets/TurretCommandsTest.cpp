@@ -163,7 +163,7 @@ TEST_F(TurretCommandsTest, ListCommandsOpenTheListOrSayThereIsNoTurret) {
     EXPECT_EQ(Up(), "idle");
 }
 
-TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintEndsAtOnce) {
+TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintPrintsIt) {
     commands.TurretItem_Click(3);
     commands.listSnglSelected = 1;
     commands.ListSngl_DblClick();
@@ -184,10 +184,21 @@ TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintEndsAtOnce) {
     EXPECT_EQ(commands.editor.columns[3][1], "0.3937");
     commands.editor.TurretCncl_Click();
 
+    // Print Turret prints the turret chosen, Back (line 0) unless another line is.
+    std::vector<std::string> printed;
+    commands.printTurret = [&](std::int16_t number, const std::string& name) {
+        printed.push_back(std::to_string(number) + " " + name);
+    };
     commands.TurretItem_Click(5);
     commands.ListOk_Click();
+    commands.TurretItem_Click(5);
+    commands.listSnglSelected = 1;
+    commands.ListSngl_DblClick();
+    commands.TurretItem_Click(5);
+    commands.ListCncl_Click();
+    EXPECT_EQ(printed, (std::vector<std::string>{"2 Back", "1 FRONT"}));
     EXPECT_EQ(Up(), "idle");
-    EXPECT_EQ(session.cmd.CurTurret, 2);
+    EXPECT_EQ(session.cmd.CurTurret, 0);
     EXPECT_EQ(ui.events, Events{});
 
     // A turret file that cannot be read stops the command with a message; nothing is written.

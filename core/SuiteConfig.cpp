@@ -76,6 +76,15 @@ void SeedDefaultData(Session& session) {
     }
 }
 
+// The file exists and holds exactly these bytes; a file that cannot be read does not.
+bool Holds(const platform::FileSystem& fs, const std::string& path, std::string_view bytes) {
+    try {
+        return fs.Exists(path, ListFilter::Files) && fs.ReadAll(path) == bytes;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 void ReadSuiteConfig(Session& session, std::string_view pdfRoot) {
@@ -102,9 +111,15 @@ void ReadSuiteConfig(Session& session, std::string_view pdfRoot) {
 
 void WriteSuiteConfig(Session& session) {
     const Installation& inst = session.inst;
-    WriteTextFile(session.os.fs, inst.ProgramDir + std::string(kSuiteConfigName),
-                  {inst.ProgramDir, inst.DataDir, inst.UserRoot,
-                   numeric::PrintedNumber(inst.MachineNo), inst.UserDirName});
+    platform::FileSystem& fs = session.os.fs;
+    const std::string path = inst.ProgramDir + std::string(kSuiteConfigName);
+    const std::string bytes =
+        TextFileBytes({inst.ProgramDir, inst.DataDir, inst.UserRoot,
+                       numeric::PrintedNumber(inst.MachineNo), inst.UserDirName});
+    // Most starts find the file as they would write it: it is replaced only when a byte differs.
+    if (!Holds(fs, path, bytes)) {
+        fs.Replace(path, bytes);
+    }
 }
 
 }  // namespace tooling::core

@@ -24,7 +24,7 @@ inline const std::string kPdfReaderRoot =
 void ReadSuiteConfig(Session& session, std::string_view pdfRoot = kPdfReaderRoot);
 
 // Rewrites "Ostrevan.cfg" in ProgramDir: the three roots, MachineNo as a printed number,
-// UserDirName and "******".
+// UserDirName and "******". A file that holds these bytes already is left as it is.
 void WriteSuiteConfig(Session& session);
 
 }  // namespace tooling::core

@@ -27,19 +27,25 @@ QPageLayout::Orientation ToQt(Orientation orientation) {
 
 }  // namespace
 
-QtTextPage::QtTextPage() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+QtTextPage::QtTextPage() {
     font_.setPointSizeF(kPointSize);
-    orientation_ = printer_->pageLayout().orientation() == QPageLayout::Landscape
-                       ? Orientation::Landscape
-                       : Orientation::Portrait;
 }
 
 QtTextPage::QtTextPage(const std::string& pdfPath) : QtTextPage() {
     toPdf_ = true;
     pdfPath_ =
         QFile::decodeName(QByteArray(pdfPath.data(), static_cast<qsizetype>(pdfPath.size())));
-    printer_->setOutputFormat(QPrinter::PdfFormat);
     orientation_ = Orientation::Portrait;
+}
+
+QPrinter& QtTextPage::Printer() const {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (toPdf_) {
+            printer_->setOutputFormat(QPrinter::PdfFormat);
+        }
+    }
+    return *printer_;
 }
 
 QtTextPage::~QtTextPage() {
@@ -65,41 +71,49 @@ void QtTextPage::SetUnderline(bool on) {
 }
 
 Orientation QtTextPage::GetOrientation() const {
-    return orientation_;
+    if (!orientation_) {
+        orientation_ = Printer().pageLayout().orientation() == QPageLayout::Landscape
+                           ? Orientation::Landscape
+                           : Orientation::Portrait;
+    }
+    return *orientation_;
 }
 
 void QtTextPage::SetOrientation(Orientation orientation) {
     orientation_ = orientation;
     // Within a document the change holds from the next page on.
-    printer_->setPageOrientation(ToQt(orientation));
+    if (printer_) {
+        printer_->setPageOrientation(ToQt(orientation));
+    }
 }
 
 void QtTextPage::Begin() {
     if (painter_ && painter_->isActive()) {
         return;
     }
+    QPrinter& printer = Printer();
     if (toPdf_) {
-        printer_->setOutputFileName(pdfPath_);
+        printer.setOutputFileName(pdfPath_);
     } else {
         const QString name = QPrinterInfo::defaultPrinterName();
         if (name.isEmpty()) {
             throw PrinterError("no printer installed");
         }
-        if (printer_->printerName() != name) {
-            printer_->setPrinterName(name);
+        if (printer.printerName() != name) {
+            printer.setPrinterName(name);
         }
-        if (!printer_->isValid()) {
+        if (!printer.isValid()) {
             throw PrinterError("the printer cannot be used");
         }
     }
-    printer_->setFullPage(false);
-    printer_->setPageOrientation(ToQt(orientation_));
-    printer_->setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                             QPageLayout::Millimeter);
+    printer.setFullPage(false);
+    printer.setPageOrientation(ToQt(GetOrientation()));
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                           QPageLayout::Millimeter);
     if (!painter_) {
         painter_ = std::make_unique<QPainter>();
     }
-    if (!painter_->begin(printer_.get())) {
+    if (!painter_->begin(&printer)) {
         throw PrinterError(toPdf_ ? "cannot write the file " + pdfPath_.toStdString()
                                   : std::string("the printer is not ready"));
     }

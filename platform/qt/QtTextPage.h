@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/TextPage.h"
@@ -17,7 +18,8 @@ namespace tooling::platform {
 // the left edge of the printable area (15 mm from the paper's edge, or the printer's own
 // margin where that is wider). The font keeps one size, 10 points. A document starts with its
 // first line; a document ended without lines sends nothing. With a PDF file each document
-// replaces the file.
+// replaces the file. The print system is loaded when a print first needs the printer, not when
+// the page is made (the program makes its page at every start).
 class QtTextPage : public TextPage {
   public:
     // The system's default printer, looked up when a document starts.
@@ -39,18 +41,21 @@ class QtTextPage : public TextPage {
     void SetOrientation(Orientation orientation) override;
 
   private:
+    // The printer, made on first use.
+    QPrinter& Printer() const;
     void Begin();
     // Starts a new page when a line of this height no longer fits on the current one.
     void BreakPageIfFull(double lineHeight);
     // Gives up the document under way and throws.
     [[noreturn]] void Fail(const std::string& what);
 
-    std::unique_ptr<QPrinter> printer_;
+    mutable std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     bool toPdf_ = false;
     QString pdfPath_;
     QFont font_;
-    Orientation orientation_ = Orientation::Portrait;
+    // The orientation set, or else the default printer's own once it has been asked.
+    mutable std::optional<Orientation> orientation_;
     double y_ = 0;  // top of the current line, in device pixels from the printable area's top
 };
 

@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 #include "core/Manuals.h"
 #include "core/Session.h"
 #include "tests/core/Helpers.h"
+#include "tests/support/NativeFileSystem.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestServices.h"
 
 namespace tooling::core {
 namespace {
@@ -47,6 +54,50 @@ TEST(ReadSuiteConfig, TakesFiveTrimmedLines) {
                                       : i.ProgramDir + "|" + i.DataDir + "|" + i.UserRoot + "|" +
                                             std::to_string(i.MachineNo) + "|" + i.UserDirName,
                   At(fx, expected));
+    }
+}
+
+// The native file system counting the files it replaces.
+class CountingFileSystem : public test::NativeFileSystem {
+  public:
+    void Replace(std::string_view path, std::string_view bytes) override {
+        ++replaced;
+        test::NativeFileSystem::Replace(path, bytes);
+    }
+    int replaced = 0;
+};
+
+TEST(WriteSuiteConfig, ReplacesTheFileOnlyWhenItsBytesChange) {
+    test::TempDir dir;
+    CountingFileSystem fs;
+    test::TestServices fakes;
+    platform::Services services{fs, fakes.ui, fakes.printer, fakes.process};
+    Session session(services);
+    session.inst.ProgramDir = dir.path();
+    session.inst.DataDir = "D/";
+    session.inst.UserRoot = "U/";
+    session.inst.MachineNo = 2;
+    session.inst.UserDirName = "Work";
+    const std::string path = dir.path() + "Ostrevan.cfg";
+    const std::string lines = dir.path() + "\r\nD/\r\nU/\r\n 2 \r\nWork\r\n";
+    // What the file holds before (none: no file), whether it is replaced.
+    const std::pair<std::optional<std::string>, bool> rows[] = {
+        {std::nullopt, true},
+        {lines + "******\r\n", false},
+        {lines + "******", true},
+        {lines + "******\r\nmore\r\n", true},
+        {dir.path() + "\r\nD/\r\nU/\r\n 1 \r\nWork\r\n******\r\n", true},
+        {dir.path() + "\nD/\nU/\n 2 \nWork\n******\n", true}};
+    for (const auto& [before, replaced] : rows) {
+        SCOPED_TRACE(before.value_or("no file"));
+        std::filesystem::remove(test::PathOf(path));
+        if (before) {
+            test::WriteFile(path, *before);
+        }
+        fs.replaced = 0;
+        WriteSuiteConfig(session);
+        EXPECT_EQ(fs.replaced, replaced ? 1 : 0);
+        EXPECT_EQ(test::ReadFile(path), lines + "******\r\n");
     }
 }
 

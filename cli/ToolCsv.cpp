@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 #include <optional>
-#include <random>
 #include <stdexcept>
-#include <system_error>
 
 #include "cli/Csv.h"
+#include "cli/ScratchFolder.h"
 #include "cli/TerminalUi.h"
 #include "core/Session.h"
 #include "core/Text.h"
@@ -216,33 +214,6 @@ std::string EnterTool(core::Session& session, TerminalUi& ui, const ToolRow& row
     }
     return messages.empty() ? "refused" : messages.back();
 }
-
-// A new empty folder for a scratch copy of the library, removed when it goes.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::random_device random;
-        const std::filesystem::path base = std::filesystem::temp_directory_path();
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = base / ("tooling-cli-" + std::to_string(random()));
-            if (std::filesystem::create_directory(path_)) {
-                return;
-            }
-        }
-        throw std::runtime_error("no scratch folder could be made in " + base.string());
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string Prefix() const { return (path_ / "").string(); }
-
-  private:
-    std::filesystem::path path_;
-};
 
 std::vector<std::string> EnterAll(core::Session& session, TerminalUi& ui,
                                   const std::vector<ToolRow>& rows, int pass,

@@ -229,6 +229,9 @@ void List(core::Session& session, const CommandArgs& args, std::ostream& out) {
 }
 
 void Turrets(core::Session& session, const CommandArgs& args, std::ostream& out) {
+    if (session.machine.RouterMachine) {
+        throw DataError("a router machine has no turrets");
+    }
     const bool csv = args.Has("--csv");
     if (csv) {
         out << CsvLine({"Turret", "Station", "Type", "Size", "Angle"});

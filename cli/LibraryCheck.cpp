@@ -153,6 +153,9 @@ class Checker {
     }
 
     void TurretRows() {
+        if (session_.machine.RouterMachine) {
+            return;  // a router keeps no turrets
+        }
         for (const turrets::TurretEntry& entry : turrets::ReadTurretIndex(session_)) {
             for (const library::StationRow& row : turrets::LoadTurret(session_, entry.number)) {
                 const char code = library::StationShape(row);

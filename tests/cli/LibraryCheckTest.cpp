@@ -134,5 +134,15 @@ TEST_F(LibraryCheck, ASoundLibraryPassesAndAnotherLibraryCanBeChecked) {
     EXPECT_EQ(out_.str(), "library \"Full Library\" holds together\n");
 }
 
+TEST_F(LibraryCheck, ARouterHasNoTurretsToCheckOrList) {
+    WriteFile(Path("Program/Ostrevan.cfg"), Path("Program/") + "\r\n" + Path("Data/") + "\r\n" +
+                                                Path("Users/") +
+                                                "\r\n 2 \r\nOstrevan\r\n******\r\n");
+    EXPECT_EQ(Run({"check"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "library \"Router Cutters\" holds together\n");
+    EXPECT_EQ(Run({"turrets"}), 1);
+    EXPECT_EQ(err_.str(), "tooling-cli: a router machine has no turrets\n");
+}
+
 }  // namespace
 }  // namespace tooling::test

@@ -1,0 +1,195 @@
+#include "ui/TurretEditorPanel.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/qt/Cp1252.h"
+#include "turrets/TurretEditor.h"
+#include "ui/TrtTolDialog.h"
+
+namespace tooling::ui {
+
+namespace {
+
+constexpr int kColumns = 5;
+
+QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+}  // namespace
+
+TurretEditorPanel::TurretEditorPanel(core::Session& session, turrets::TurretEditor& editor,
+                                     QWidget* parent)
+    : QGroupBox(parent), session_(session), editor_(editor) {
+    setObjectName(QStringLiteral("TurretFrame"));
+    auto* layout = new QVBoxLayout(this);
+    trtDsc_ = new QLabel(this);
+    trtDsc_->setObjectName(QStringLiteral("TrtDsc"));
+    QFont bold = trtDsc_->font();
+    bold.setBold(true);
+    trtDsc_->setFont(bold);
+    layout->addWidget(trtDsc_);
+
+    // The heading is laid out in character columns: the lists use the same fixed-pitch font.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    header_ = new QLabel(platform::FromCp1252(turrets::TurretEditor::kHeader), this);
+    header_->setObjectName(QStringLiteral("TurretHeader"));
+    header_->setFont(fixed);
+    layout->addWidget(header_);
+
+    list_ = new QTableWidget(0, kColumns, this);
+    list_->setObjectName(QStringLiteral("TurretList"));
+    list_->setFont(fixed);
+    list_->horizontalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(QFontMetrics(fixed).height() + 4);
+    list_->setShowGrid(false);
+    list_->setWordWrap(false);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list_->verticalScrollBar()->setObjectName(QStringLiteral("TurretBar"));
+    list_->setFixedHeight(turrets::TurretEditor::kVisibleLines *
+                              list_->verticalHeader()->defaultSectionSize() +
+                          2 * list_->frameWidth());
+    layout->addWidget(list_);
+    AlignColumns();
+
+    auto* panels = new QHBoxLayout;
+    slctPanel_ = new QWidget(this);
+    slctPanel_->setObjectName(QStringLiteral("SlctPanel"));
+    auto* select = new QHBoxLayout(slctPanel_);
+    QPushButton* selectTool = Button("Select Tool", "Selectool", slctPanel_);
+    QPushButton* removeTool = Button("Remove Tool", "Removetool", slctPanel_);
+    select->addWidget(selectTool);
+    select->addWidget(removeTool);
+    turretPanel_ = new QWidget(this);
+    turretPanel_->setObjectName(QStringLiteral("TurretPanel"));
+    auto* okCancel = new QHBoxLayout(turretPanel_);
+    ok_ = Button("Ok", "TurretOk", turretPanel_);
+    cancel_ = Button("Cancel", "TurretCncl", turretPanel_);
+    okCancel->addWidget(ok_);
+    okCancel->addWidget(cancel_);
+    panels->addWidget(slctPanel_);
+    panels->addStretch();
+    panels->addWidget(turretPanel_);
+    layout->addLayout(panels);
+
+    connect(selectTool, &QPushButton::clicked, this, &TurretEditorPanel::SelectTool);
+    connect(removeTool, &QPushButton::clicked, this,
+            [this] { Run([this] { editor_.Removetool_Click(); }); });
+    connect(ok_, &QPushButton::clicked, this,
+            [this] { Run([this] { editor_.TurretOk_Click(); }); });
+    connect(cancel_, &QPushButton::clicked, this,
+            [this] { Run([this] { editor_.TurretCncl_Click(); }); });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                const int top = list_->verticalScrollBar()->value();
+                Run([this, current, top] { editor_.TurretList_Click(current.row(), top); });
+            });
+    connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        const int top = list_->verticalScrollBar()->value();
+        Run([this, row, top] {
+            editor_.TurretList_DblClick(row, top, [this](std::int16_t type) {
+                return RunTrtTol(session_, type, window());
+            });
+        });
+    });
+    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { Run([this, value] { editor_.TurretBar_Change(value); }); });
+    // The panel is no dialog: Enter and Esc are the default and cancel buttons' keys here.
+    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        keys_[i] = new QShortcut(QKeySequence(keys[i]), this);
+        keys_[i]->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(keys_[i], &QShortcut::activated, keys[i] == Qt::Key_Escape ? cancel_ : ok_,
+                &QPushButton::click);
+    }
+    hide();
+}
+
+void TurretEditorPanel::Run(const std::function<void()>& event) {
+    if (!editor_.frameVisible) {
+        return;
+    }
+    event();
+    emit changed();
+}
+
+void TurretEditorPanel::SelectTool() {
+    Run([this] {
+        editor_.Selectool_Click(
+            [this](std::int16_t type) { return RunTrtTol(session_, type, window()); });
+    });
+}
+
+void TurretEditorPanel::AlignColumns() {
+    const QString heading = header_->text();
+    const QFontMetrics metrics = header_->fontMetrics();
+    const char* words[] = {"TYPE", "SHAPE", "SIZE", "ANGLE"};
+    int start = 0;
+    for (int c = 0; c < kColumns - 1; ++c) {
+        const qsizetype at = heading.indexOf(QString::fromLatin1(words[c]));
+        const int end = metrics.horizontalAdvance(heading.left(at));
+        list_->setColumnWidth(c, end - start);
+        start = end;
+    }
+    // Room for the angle column beside the scroll bar.
+    list_->setMinimumWidth(start + metrics.horizontalAdvance(QStringLiteral("ANGLE    ")) +
+                           list_->verticalScrollBar()->sizeHint().width() +
+                           2 * list_->frameWidth());
+}
+
+void TurretEditorPanel::ShowState() {
+    const QSignalBlocker blockSelection(list_->selectionModel());
+    const QSignalBlocker blockBar(list_->verticalScrollBar());
+    trtDsc_->setText(platform::FromCp1252(editor_.trtDsc));
+    trtDsc_->setVisible(editor_.trtDscVisible);
+    const int rows = static_cast<int>(editor_.rows().size());
+    list_->setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            const QString text = platform::FromCp1252(
+                editor_.columns[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
+            QTableWidgetItem* item = list_->item(r, c);
+            if (item == nullptr) {
+                list_->setItem(r, c, new QTableWidgetItem(text));
+            } else if (item->text() != text) {
+                item->setText(text);
+            }
+        }
+    }
+    if (editor_.selected >= 0 && editor_.selected < rows) {
+        list_->setCurrentCell(editor_.selected, 0);
+    }
+    list_->verticalScrollBar()->setValue(editor_.topLine);
+    ok_->setDefault(editor_.buttonsDefault);
+    for (QShortcut* key : keys_) {
+        key->setEnabled(editor_.buttonsDefault);
+    }
+    slctPanel_->setVisible(editor_.frameVisible);
+    turretPanel_->setVisible(editor_.frameVisible);
+    setVisible(editor_.frameVisible);
+}
+
+void TurretEditorPanel::FocusList() {
+    list_->setFocus();
+}
+
+}  // namespace tooling::ui

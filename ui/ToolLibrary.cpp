@@ -107,8 +107,8 @@ void ToolLibrary::BuildMenus() {
         item->setEnabled(false);
     }
     AddSeparator(fileMenu_, QStringLiteral("sep13"));
-    AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List"))
-        ->setEnabled(false);
+    connect(AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List")),
+            &QAction::triggered, this, &ToolLibrary::PrintToolsItem_Click);
     AddSeparator(fileMenu_, QStringLiteral("sep14"));
     connect(
         AddItem(fileMenu_, QStringLiteral("ExportItem"), QStringLiteral("Export Special Tools")),
@@ -345,6 +345,10 @@ void ToolLibrary::Measurement_Click(int index) {
     session_.machine.ImperialDisplay = index == 2;
     ShowMeasurementMarks();
     ToolStatus();
+}
+
+void ToolLibrary::PrintToolsItem_Click() {
+    toolList_->PrintToolsBttn_Click();
 }
 
 void ToolLibrary::ExitLibrary_Click() {

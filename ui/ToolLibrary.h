@@ -45,6 +45,8 @@ class ToolLibrary : public QMainWindow {
     void LibraryItem_Click(int index);
     void DefaultTool_Click(int index);
     void ExportItem_Click();
+    // Does what the tool list panel's Print button does.
+    void PrintToolsItem_Click();
     void ToolShape_Click(int index);
     void AddTool_Click();
     void EditTool_Click();

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/Session.h"
+#include "output/ToolListPrint.h"
 #include "platform/qt/Cp1252.h"
 #include "ui/ToolListModel.h"
 
@@ -28,7 +30,7 @@ Widget* Named(Widget* widget, const char* name) {
 }  // namespace
 
 ToolListPanel::ToolListPanel(core::Session& session, QWidget* parent)
-    : QGroupBox(parent), logic_(session) {
+    : QGroupBox(parent), session_(session), logic_(session) {
     setObjectName(QStringLiteral("ToolFrame"));
     auto* layout = new QVBoxLayout(this);
 
@@ -59,12 +61,15 @@ ToolListPanel::ToolListPanel(core::Session& session, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     ok_ = Named(new QPushButton(QStringLiteral("Ok"), this), "ToolOk");
     cancel_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "ToolCncl");
+    print_ = Named(new QPushButton(QStringLiteral("Print"), this), "PrintToolsBttn");
     ok_->setDefault(true);
+    buttons->addWidget(print_);
     buttons->addStretch();
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
     layout->addLayout(buttons);
 
+    connect(print_, &QPushButton::clicked, this, &ToolListPanel::PrintToolsBttn_Click);
     connect(ok_, &QPushButton::clicked, this, [this] {
         if (InCommand()) {
             Close(logic_.ToolOk_Click());
@@ -89,6 +94,10 @@ ToolListPanel::ToolListPanel(core::Session& session, QWidget* parent)
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int value) { logic_.ListBar_Change(value); });
     ShowState();
+}
+
+void ToolListPanel::PrintToolsBttn_Click() {
+    output::PrintToolList(session_, session_.win.CurShapeNo);
 }
 
 QString ToolListPanel::header() const {

@@ -30,6 +30,9 @@ class ToolListPanel : public QGroupBox {
     tools::ToolListPanel& logic() { return logic_; }
     const tools::ToolListPanel& logic() const { return logic_; }
 
+    // Prints the tool list of the current shape.
+    void PrintToolsBttn_Click();
+
     // Shows the logic's state; after a command has filled the list, puts the focus on it.
     void ShowState();
     void FocusList();
@@ -48,12 +51,14 @@ class ToolListPanel : public QGroupBox {
     // Column widths that put each column under its word of the heading.
     void AlignColumns();
 
+    core::Session& session_;
     tools::ToolListPanel logic_;
     QLabel* listLabel_;
     QTableView* list_;
     ToolListModel* model_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    QPushButton* print_;
 };
 
 }  // namespace tooling::ui

@@ -18,6 +18,7 @@
 #include "library/ToolFile.h"
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/RecordingPage.h"
 #include "tools/ToolShapes.h"
 #include "ui/ToolLibrary.h"
 #include "ui/ToolListPanel.h"
@@ -200,6 +201,24 @@ TEST_F(ToolCommandsTest, EmptyShapeBeepsAndToolSettingsRunsWithTheMenusOff) {
     EXPECT_EQ(process.started, std::vector<std::string>{fixture.ProgramDir() + "KesSet.exe"});
     EXPECT_FALSE(fixture.Exists("Program/Settings.cfg"));
     EXPECT_EQ(Menus(), kAllMenus);
+}
+
+TEST_F(ToolCommandsTest, PrintToolListAndThePanelsPrintButtonPrintTheShapesList) {
+    auto& page = static_cast<test::RecordingPage&>(fixture.session().os.printer);
+    Action("PrintToolsItem")->trigger();
+    const std::vector<std::string> printed = page.ops;
+    ASSERT_EQ(printed.size(), 16u);  // the heading block, the four squares, the end
+    EXPECT_EQ(printed[5], "line:5|SQUARE TOOLS");
+    EXPECT_EQ(printed[11], "line:5|10; 31|A Station, B Auto Index; 52|idx, 0, 45");
+    EXPECT_EQ(printed[15], "enddoc");
+
+    // The Print button of Edit Tool's list prints the same, and the list stays up.
+    page.ops.clear();
+    Action("EditTool")->trigger();
+    window->findChild<QPushButton*>(QStringLiteral("PrintToolsBttn"))->click();
+    EXPECT_EQ(page.ops, printed);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(fixture.ui().events.empty());
 }
 
 }  // namespace

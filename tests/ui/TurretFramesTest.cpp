@@ -186,5 +186,26 @@ TEST_F(TurretFramesTest, DeleteChosenTurretsFromTheList) {
     EXPECT_EQ(menus, (Events{"off", "on"}));
 }
 
+TEST_F(TurretFramesTest, PrintPrintsTheSheetOfTheChosenTurret) {
+    WriteTurret("lkp", "Aft, 2\r\nFront, 1\r\n******\r\n");
+    WriteTurret("1", ReadTurret("0"));
+    WriteTurret("2",
+                "1,B,Square,10,10,0,0,45,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n"
+                "4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
+    frames->TurretItem_Click(5);
+    EXPECT_EQ(Find<QGroupBox>("ListFrame")->title(), "Print Turret");
+    EXPECT_EQ(Find<QListWidget>("ListSngl")->currentItem()->text(), "Aft");
+    Find<QPushButton>("ListOk")->click();
+    EXPECT_EQ(Shown(), "");
+    EXPECT_EQ(menus, (Events{"off", "on"}));
+    const std::vector<std::string>& printed = services.printer.ops;
+    ASSERT_EQ(printed.size(), 17u);  // the heading block, five stations, the end
+    EXPECT_EQ(printed[5], "line:5|Aft");
+    EXPECT_EQ(printed[11], "line:5|1; 16|Square; 37|10; 63|45");
+    EXPECT_EQ(printed[12], "line:5|2; 16|; 37|; 63|");
+    EXPECT_EQ(printed[16], "enddoc");
+    EXPECT_TRUE(ui.events.empty());
+}
+
 }  // namespace
 }  // namespace tooling::ui

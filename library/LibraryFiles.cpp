@@ -3,8 +3,8 @@
 #include "core/FileSteps.h"
 #include "core/Session.h"
 #include "core/Text.h"
-#include "platform/FileSystem.h"
 #include "library/EmptyTurret.h"
+#include "platform/FileSystem.h"
 
 namespace tooling::library {
 
@@ -76,8 +76,7 @@ void CreateLibraryFiles(core::Session& session, std::string_view name) {
     const std::string turret = TurretPrefix(session, name);
     core::CreateWhenMissing(fs, ToolPrefix(session, name) + "lkp", EmptyIndexText());
     core::CreateWhenMissing(fs, turret + "lkp", EmptyIndexText());
-    core::CreateWhenMissing(fs, turret + "0",
-                            EmptyTurretText(session.machine.StationCount));
+    core::CreateWhenMissing(fs, turret + "0", EmptyTurretText(session.machine.StationCount));
 }
 
 }  // namespace tooling::library

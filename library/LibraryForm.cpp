@@ -6,11 +6,11 @@
 
 #include "core/Session.h"
 #include "core/Text.h"
+#include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
 #include "numeric/KeyFilter.h"
 #include "numeric/NumText.h"
 #include "platform/FileError.h"
-#include "library/DefaultTools.h"
 
 namespace tooling::library {
 

@@ -4,10 +4,10 @@
 #include "core/Material.h"
 #include "core/Session.h"
 #include "core/Text.h"
-#include "library/LibraryFiles.h"
-#include "platform/FileError.h"
 #include "library/DefaultTools.h"
 #include "library/EmptyTurret.h"
+#include "library/LibraryFiles.h"
+#include "platform/FileError.h"
 
 namespace tooling::library {
 

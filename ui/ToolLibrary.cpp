@@ -24,6 +24,7 @@
 #include "ui/StatusLine.h"
 #include "ui/ToolDialogForm.h"
 #include "ui/ToolListPanel.h"
+#include "ui/TurretFrames.h"
 
 namespace tooling::ui {
 
@@ -103,8 +104,9 @@ void ToolLibrary::BuildMenus() {
                     {QStringLiteral("Create Turret"), QStringLiteral("Duplicate Turret"),
                      QStringLiteral("Edit Turret"), QStringLiteral("Delete Turret"),
                      QStringLiteral("Print Turret")});
-    for (QAction* item : turretItems) {
-        item->setEnabled(false);
+    for (int i = 0; i < 5; ++i) {
+        connect(turretItems[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { turretFrames_->TurretItem_Click(i + 1); });
     }
     AddSeparator(fileMenu_, QStringLiteral("sep13"));
     connect(AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List")),
@@ -180,6 +182,11 @@ void ToolLibrary::BuildClientArea() {
     toolList_ = new ToolListPanel(session_, client);
     connect(toolList_, &ToolListPanel::closed, this, &ToolLibrary::ToolListClosed);
     layout->addWidget(toolList_);
+    // The frames of the Standard Turrets commands; hidden until a command shows one.
+    turretFrames_ = new TurretFrames(session_, client);
+    connect(turretFrames_, &TurretFrames::menusEnabledChanged, this,
+            [this](bool on) { on ? MenusOn() : MenusOff(); });
+    layout->addWidget(turretFrames_);
     layout->addStretch(1);
 
     statusBar_ = new StatusLine(client);

@@ -18,6 +18,7 @@ namespace tooling::ui {
 
 class StatusLine;
 class ToolListPanel;
+class TurretFrames;
 
 // The main window: the menu bar that holds every command, the frames the commands show and the
 // status line naming the library, the tool shape and the machine.
@@ -93,6 +94,7 @@ class ToolLibrary : public QMainWindow {
     QAction* exitLibrary_ = nullptr;
 
     ToolListPanel* toolList_ = nullptr;
+    TurretFrames* turretFrames_ = nullptr;
     StatusLine* statusBar_ = nullptr;
 };
 

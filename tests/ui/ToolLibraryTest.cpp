@@ -102,8 +102,8 @@ TEST_F(ToolLibraryTest, MetricMachineShowsEveryCommandItsMarksAndTheStatusLine) 
     EXPECT_EQ(menuBar,
               "&File[Select Tool &Library|Create New Tool Library|Delete Tool Libray|-|Default "
               "Tools[X Shearing Tool*|Y Shearing Tool|Clearing Tool|Nibbling Tool*]|-|"
-              "Standard Turrets[~Create Turret|~Duplicate Turret|~Edit Turret|~Delete Turret|"
-              "~Print Turret]|-|Print Tool List|-|Export Special Tools|-|E&xit]|Tool &Shape["
+              "Standard Turrets[Create Turret|Duplicate Turret|Edit Turret|Delete Turret|"
+              "Print Turret]|-|Print Tool List|-|Export Special Tools|-|E&xit]|Tool &Shape["
               "Diameter*|Square|Rad-Square|Rectangle|Rad-Rect|Obround|Single-D|Double-D|Cannon-D|"
               "Hexagon|Keyway|Louvre|Cruciform|Special]|&Add Tool|Edit Tool|Delete Tool|"
               "Measurement[Metric (mm)*|Imperial ( \" )]|Tool Settings");

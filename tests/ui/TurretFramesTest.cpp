@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -16,7 +18,9 @@
 #include <cstdlib>
 #include <functional>
 
+#include "tests/support/FixtureInstallation.h"
 #include "tests/turrets/TurretFixture.h"
+#include "ui/ToolLibrary.h"
 #include "ui/TrtTolDialog.h"
 
 namespace tooling::ui {
@@ -205,6 +209,27 @@ TEST_F(TurretFramesTest, PrintPrintsTheSheetOfTheChosenTurret) {
     EXPECT_EQ(printed[12], "line:5|2; 16|; 37|; 63|");
     EXPECT_EQ(printed[16], "enddoc");
     EXPECT_TRUE(ui.events.empty());
+}
+
+// The Standard Turrets menu of the main window runs the commands with the menus off meanwhile.
+TEST(TurretMenu, TheMainWindowsItemsRunTheTurretCommands) {
+    test::FixtureInstallation fixture;
+    fixture.Write("Data/Tools/Metric/Shop.lkp", "******\r\n");
+    ToolLibrary window(fixture.session());
+    ASSERT_EQ(window.Form_Load(), core::StartOutcome::Ready);
+    window.show();
+    QAction* file = window.findChild<QMenu*>(QStringLiteral("FileMenu"))->menuAction();
+    window.findChild<QAction*>(QStringLiteral("TurretItem1"))->trigger();
+    auto* nameFrame = window.findChild<QWidget*>(QStringLiteral("NameFrame"));
+    EXPECT_TRUE(nameFrame->isVisible());
+    EXPECT_FALSE(file->isEnabled());
+    window.findChild<QPushButton*>(QStringLiteral("NameCncl"))->click();
+    EXPECT_FALSE(nameFrame->isVisible());
+    EXPECT_TRUE(file->isEnabled());
+
+    window.findChild<QAction*>(QStringLiteral("TurretItem3"))->trigger();
+    EXPECT_EQ(fixture.ui().events, (Events{"beep", "message:No Saved Turrets !"}));
+    EXPECT_TRUE(file->isEnabled());
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ template <Fill kFill>
 void EditList(benchmark::State& state) {
     Library library(static_cast<int>(state.range(0)));
     tools::ToolListPanel panel(library.session);
-    ui::ToolListModel model(panel.lines);
+    ui::ToolListModel model(panel);
     for (auto _ : state) {
         if (!panel.EditTool_Click()) {
             state.SkipWithError("no list");

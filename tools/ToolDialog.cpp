@@ -250,7 +250,10 @@ int ToolDialog::AngBox_KeyPress(int box, int key) {
                               [this] { session_.os.ui.Beep(); });
 }
 
-std::optional<std::array<float, 4>> ToolDialog::TakeDims() {
+std::optional<std::array<float, 4>> ToolDialog::TypedDims() const {
+    if (Special()) {
+        return std::array<float, 4>{extentX_, extentY_, 0.0F, 0.0F};
+    }
     std::vector<double> values;
     for (const std::string& text : boxTexts) {
         double value = std::fabs(Typed(text));
@@ -259,7 +262,24 @@ std::optional<std::array<float, 4>> ToolDialog::TakeDims() {
         }
         values.push_back(numeric::RoundHalfEven(value, 3));
     }
-    std::optional<std::array<float, 4>> dims = ShapeDims(rule_->code, values, keyRoundChecked);
+    return ShapeDims(rule_->code, values, keyRoundChecked);
+}
+
+std::optional<float> ToolDialog::TypedAngle(int box) const {
+    if (box < 1 || box > kAngleBoxes) {
+        return std::nullopt;
+    }
+    const std::string trimmed = core::Trim(angTexts[static_cast<std::size_t>(box - 1)]);
+    const std::optional<double> typed = numeric::EvalExpr(trimmed);
+    if (trimmed.empty() || !typed) {
+        return std::nullopt;
+    }
+    // Adding 0 turns a negative zero into the zero every other program writes.
+    return static_cast<float>(numeric::NormAngle(numeric::RoundHalfEven(*typed, 3)) + 0.0);
+}
+
+std::optional<std::array<float, 4>> ToolDialog::TakeDims() {
+    std::optional<std::array<float, 4>> dims = TypedDims();
     if (!dims) {
         session_.os.ui.Refuse(DimensionMessage(*rule_));
         focus = {ToolDialogFocus::Control::DimBox, 1};
@@ -297,14 +317,12 @@ void ToolDialog::TakeAngles(library::ToolRec& rec, bool anglesNeeded) const {
         return;
     }
     std::vector<float> angles;
-    for (const std::string& text : angTexts) {
-        const std::string trimmed = core::Trim(text);
-        if (trimmed.empty()) {
+    for (int box = 1; box <= kAngleBoxes; ++box) {
+        if (core::Trim(angTexts[static_cast<std::size_t>(box - 1)]).empty()) {
             continue;
         }
-        // Adding 0 turns a negative zero into the zero every other program writes.
-        const double angle = numeric::NormAngle(numeric::RoundHalfEven(Typed(trimmed), 3)) + 0.0;
-        const auto stored = static_cast<float>(angle);
+        // A text that is not a number counts as 0.
+        const float stored = TypedAngle(box).value_or(0.0F);
         if (std::find(angles.begin(), angles.end(), stored) == angles.end()) {
             angles.push_back(stored);
         }
@@ -321,15 +339,11 @@ void ToolDialog::InptOk_Click() {
         return;
     }
     library::ToolRec rec = library::BlankToolRec();
-    if (Special()) {
-        rec.Dims = {extentX_, extentY_, 0.0F, 0.0F};
-    } else {
-        const std::optional<std::array<float, 4>> dims = TakeDims();
-        if (!dims) {
-            return;
-        }
-        rec.Dims = *dims;
+    const std::optional<std::array<float, 4>> dims = TakeDims();
+    if (!dims) {
+        return;
     }
+    rec.Dims = *dims;
     bool anglesNeeded = false;
     if (!TakeStations(rec, anglesNeeded)) {
         return;

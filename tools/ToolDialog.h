@@ -77,6 +77,13 @@ class ToolDialog {
     void InptCncl_Click();
     void ToolSettings_Click();
 
+    // The dimensions Ok would store for the texts in the boxes (a special tool's, its drawing's
+    // extents), or nothing when Ok would refuse them, a text that does not evaluate among them.
+    std::optional<std::array<float, 4>> TypedDims() const;
+    // The angle Ok takes from angle box `box` (from 1); nothing when the box is blank or its
+    // text does not evaluate.
+    std::optional<float> TypedAngle(int box) const;
+
   private:
     bool Editing() const;
     bool Special() const;

@@ -37,6 +37,7 @@ AddStart ToolListPanel::AddTool_Click() {
     }
     lines.clear();
     ListRecNo.clear();
+    ListRec.clear();
     try {
         const std::vector<library::DrawingEntry> index = library::ReadDrawingIndex(session_);
         std::set<std::string> added;
@@ -47,6 +48,7 @@ AddStart ToolListPanel::AddTool_Click() {
             if (!entry.name.empty() && !added.contains(entry.name)) {
                 lines.push_back({entry.name, "", ""});
                 ListRecNo.push_back(0);
+                ListRec.push_back(library::BlankToolRec());
             }
         }
     } catch (const platform::FileError& e) {
@@ -76,25 +78,29 @@ bool ToolListPanel::DeleteTool_Click() {
 bool ToolListPanel::ListTools(ListMode listMode) {
     lines.clear();
     ListRecNo.clear();
+    ListRec.clear();
     caption =
         (listMode == ListMode::Edit ? "Edit " : "Delete ") + ShapeName(session_.win.CurShapeNo);
     header = ListHeader(session_.win.CurShapeNo);
     const char code = CurrentCode(session_);
     try {
-        const std::vector<library::ToolRec> recs = library::ReadToolFile(session_, code);
+        std::vector<library::ToolRec> recs = library::ReadToolFile(session_, code);
         const std::size_t count =
             std::min(recs.size(), static_cast<std::size_t>(library::kMaxToolRecords));
         lines.reserve(count);
         ListRecNo.reserve(count);
+        ListRec.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
             if (library::ValidTool(code, recs[i])) {
                 lines.push_back(ListLine(session_, recs[i]));
                 ListRecNo.push_back(static_cast<std::int16_t>(i + 1));
+                ListRec.push_back(std::move(recs[i]));
             }
         }
     } catch (const platform::FileError& e) {
         lines.clear();
         ListRecNo.clear();
+        ListRec.clear();
         session_.os.ui.Refuse(e.what());
         visible = false;
         EndCommand();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "library/ToolRec.h"
 #include "tools/ToolListLine.h"
 
 namespace tooling::core {
@@ -49,10 +50,11 @@ class ToolListPanel {
     std::string header;    // ListLabel: the column heading
     ListMode mode = ListMode::None;
     std::vector<ToolListLine> lines;
-    std::vector<std::int16_t> ListRecNo;  // the record of each line; 0 for a special tool to add
-    std::vector<bool> selected;           // one flag per line; one line at most but in Delete
-    int barMax = 0;                       // ListBar runs from 0 to barMax
-    int barValue = 0;                     // the top line shown
+    std::vector<std::int16_t> ListRecNo;    // the record of each line; 0 for a special tool to add
+    std::vector<library::ToolRec> ListRec;  // the tool of each line; blank for a special to add
+    std::vector<bool> selected;             // one flag per line; one line at most but in Delete
+    int barMax = 0;                         // ListBar runs from 0 to barMax
+    int barValue = 0;                       // the top line shown
 
     bool MultiSelect() const { return mode == ListMode::Delete; }
 

@@ -15,8 +15,11 @@
 #include <algorithm>
 
 #include "core/Session.h"
+#include "numeric/NumText.h"
 #include "platform/qt/Cp1252.h"
+#include "tools/DialogOutline.h"
 #include "ui/BoxKeyFilter.h"
+#include "ui/OutlineView.h"
 
 namespace tooling::ui {
 
@@ -54,11 +57,17 @@ int BoxNumber(const Boxes& boxes, const QObject* widget) {
 }  // namespace
 
 ToolDialogForm::ToolDialogForm(core::Session& session, QWidget* parent)
-    : QDialog(parent), dialog_(session) {
+    : QDialog(parent), session_(session), dialog_(session) {
     const tools::ShapeRule& rule = dialog_.rule();
     setObjectName(Text(rule.form));
     setModal(true);
     auto* outer = new QVBoxLayout(this);
+    auto* body = new QHBoxLayout;
+    auto* frames = new QVBoxLayout;
+    body->addLayout(frames);
+    outline_ = Named(new OutlineView(this), QStringLiteral("Outline"));
+    body->addWidget(outline_);
+    outer->addLayout(body);
 
     dimFrame_ = Named(new QGroupBox(this), QStringLiteral("DimFrame"));
     auto* dimGrid = new QGridLayout(dimFrame_);
@@ -74,13 +83,13 @@ ToolDialogForm::ToolDialogForm(core::Session& session, QWidget* parent)
         dimGrid->addWidget(box, i - 1, 1);
         prompts_.push_back(prompt);
         dimBoxes_.push_back(box);
-        connect(box, &QLineEdit::textChanged, this, &ToolDialogForm::TakeWidgets);
+        connect(box, &QLineEdit::textChanged, this, &ToolDialogForm::Typed);
     }
     keyRound_ =
         Named(new QCheckBox(QStringLiteral("Rounded :  "), dimFrame_), QStringLiteral("KeyRound"));
     dimGrid->addWidget(keyRound_, rule.boxCount, 1);
-    connect(keyRound_, &QCheckBox::toggled, this, &ToolDialogForm::TakeWidgets);
-    outer->addWidget(dimFrame_);
+    connect(keyRound_, &QCheckBox::toggled, this, &ToolDialogForm::Typed);
+    frames->addWidget(dimFrame_);
 
     auto* stnFrame =
         Named(new QGroupBox(QStringLiteral("Stations"), this), QStringLiteral("StnFrame"));
@@ -89,7 +98,7 @@ ToolDialogForm::ToolDialogForm(core::Session& session, QWidget* parent)
     stnList_->setSelectionMode(QAbstractItemView::MultiSelection);
     stnList_->setMinimumHeight(kListHeight);
     stnLayout->addWidget(stnList_);
-    outer->addWidget(stnFrame);
+    frames->addWidget(stnFrame);
     connect(stnList_, &QListWidget::itemSelectionChanged, this, &ToolDialogForm::StationsClicked);
 
     angFrame_ = Named(new QGroupBox(QStringLiteral("Angles"), this), QStringLiteral("AngFrame"));
@@ -102,9 +111,9 @@ ToolDialogForm::ToolDialogForm(core::Session& session, QWidget* parent)
         box->installEventFilter(this);
         angGrid->addWidget(box, i / kAnglesPerRow, i % kAnglesPerRow);
         angBoxes_[static_cast<std::size_t>(i)] = box;
-        connect(box, &QLineEdit::textChanged, this, &ToolDialogForm::TakeWidgets);
+        connect(box, &QLineEdit::textChanged, this, &ToolDialogForm::Typed);
     }
-    outer->addWidget(angFrame_);
+    frames->addWidget(angFrame_);
 
     auto* buttonPanel = Named(new QFrame(this), QStringLiteral("ButtonPanel"));
     auto* buttons = new QHBoxLayout(buttonPanel);
@@ -168,6 +177,11 @@ bool ToolDialogForm::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     auto* box = static_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::FocusIn && angBox != 0) {
+        angleBox_ = angBox;
+        ShowOutline();
+        return false;
+    }
     if (event->type() == QEvent::FocusIn && dimBox != 0) {
         TakeWidgets();
         dialog_.DimBox_GotFocus(dimBox);
@@ -207,6 +221,22 @@ void ToolDialogForm::TakeWidgets() {
         dialog_.angTexts[i] = platform::ToCp1252(angBoxes_[i]->text());
         dialog_.angSelLength[i] = static_cast<int>(angBoxes_[i]->selectedText().size());
     }
+}
+
+void ToolDialogForm::Typed() {
+    TakeWidgets();
+    ShowOutline();
+}
+
+void ToolDialogForm::ShowOutline() {
+    const tools::DialogOutline picture = tools::OutlineOfDialog(session_, dialog_, angleBox_);
+    QString caption;
+    if (picture.outline && dialog_.rule().hasAngles) {
+        caption = Text(numeric::NumText(picture.angle, -1)) + QChar(0x00B0);
+    }
+    const QString note =
+        picture.indexStation ? QStringLiteral("Index station: turns to any angle") : QString();
+    outline_->Show(picture.outline, caption, note);
 }
 
 void ToolDialogForm::ShowState(bool applyFocus) {
@@ -250,6 +280,7 @@ void ToolDialogForm::ShowState(bool applyFocus) {
     }
     paramPanel_->setVisible(dialog_.paramPanelVisible);
     setEnabled(dialog_.enabled);
+    ShowOutline();
 
     if (!applyFocus) {
         return;

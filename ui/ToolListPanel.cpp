@@ -21,6 +21,9 @@ namespace tooling::ui {
 
 namespace {
 
+// Between a row's outline and its text.
+constexpr int kOutlineGap = 6;
+
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -38,7 +41,7 @@ ToolListPanel::ToolListPanel(core::Session& session, QWidget* parent)
     layout->addWidget(listLabel_);
 
     list_ = Named(new QTableView(this), "ToolList");
-    model_ = new ToolListModel(logic_.lines, this);
+    model_ = new ToolListModel(logic_, this);
     list_->setModel(model_);
     list_->horizontalHeader()->hide();
     list_->horizontalHeader()->setStretchLastSection(true);
@@ -46,6 +49,11 @@ ToolListPanel::ToolListPanel(core::Session& session, QWidget* parent)
     // Every row the same height, so a list of thousands of tools is never measured row by row.
     list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
+    // Each row starts with the tool's outline; the heading moves over by as much.
+    const int outline = list_->fontMetrics().height() + 2;
+    list_->setIconSize(QSize(outline, outline));
+    model_->SetOutlineLook(outline, list_->palette());
+    listLabel_->setIndent(outline + kOutlineGap);
     list_->setShowGrid(false);
     list_->setWordWrap(false);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -149,7 +157,7 @@ void ToolListPanel::AlignColumns() {
     const QFontMetrics metrics = listLabel_->fontMetrics();
     const auto startOf = [&](const QString& word) {
         const qsizetype at = heading.indexOf(word);
-        return at < 0 ? 0 : metrics.horizontalAdvance(heading.left(at));
+        return at < 0 ? 0 : listLabel_->indent() + metrics.horizontalAdvance(heading.left(at));
     };
     const int stations = startOf(QStringLiteral("Station(s)"));
     const int angles = startOf(QStringLiteral("Angle(s)"));

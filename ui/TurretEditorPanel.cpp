@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,7 +13,9 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/Cp1252.h"
+#include "tools/ToolOutline.h"
 #include "turrets/TurretEditor.h"
+#include "ui/OutlinePainting.h"
 #include "ui/TrtTolDialog.h"
 
 namespace tooling::ui {
@@ -20,11 +23,29 @@ namespace tooling::ui {
 namespace {
 
 constexpr int kColumns = 5;
+// Between a row's outline and its text.
+constexpr int kOutlineGap = 6;
 
 QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+// Gives a row's first cell the outline of its station's tool, painted again only when the
+// station's tool or angle has changed.
+void ShowOutline(QTableWidgetItem& item, const library::StationRow& row, int side,
+                 const QPalette& palette) {
+    QString key = platform::FromCp1252(row.shape + '|' + row.tool + '|' + row.angle);
+    for (const double dim : row.dims) {
+        key += '|' + QString::number(dim, 'g', 17);
+    }
+    if (item.data(Qt::UserRole).toString() == key) {
+        return;
+    }
+    item.setData(Qt::UserRole, key);
+    item.setIcon(QIcon(OutlineIcon(tools::StationOutline(row.shape, row.tool, row.dims, row.angle),
+                                   side, palette)));
 }
 
 }  // namespace
@@ -56,6 +77,10 @@ TurretEditorPanel::TurretEditorPanel(core::Session& session, turrets::TurretEdit
     list_->verticalHeader()->hide();
     list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list_->verticalHeader()->setDefaultSectionSize(QFontMetrics(fixed).height() + 4);
+    // Each row starts with its tool's outline; the heading moves over by as much.
+    const int outline = QFontMetrics(fixed).height() + 2;
+    list_->setIconSize(QSize(outline, outline));
+    header_->setIndent(outline + kOutlineGap);
     list_->setShowGrid(false);
     list_->setWordWrap(false);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -146,7 +171,7 @@ void TurretEditorPanel::AlignColumns() {
     int start = 0;
     for (int c = 0; c < kColumns - 1; ++c) {
         const qsizetype at = heading.indexOf(QString::fromLatin1(words[c]));
-        const int end = metrics.horizontalAdvance(heading.left(at));
+        const int end = header_->indent() + metrics.horizontalAdvance(heading.left(at));
         list_->setColumnWidth(c, end - start);
         start = end;
     }
@@ -169,9 +194,14 @@ void TurretEditorPanel::ShowState() {
                 editor_.columns[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
             QTableWidgetItem* item = list_->item(r, c);
             if (item == nullptr) {
-                list_->setItem(r, c, new QTableWidgetItem(text));
+                item = new QTableWidgetItem(text);
+                list_->setItem(r, c, item);
             } else if (item->text() != text) {
                 item->setText(text);
+            }
+            if (c == 0) {
+                ShowOutline(*item, editor_.rows()[static_cast<std::size_t>(r)],
+                            list_->iconSize().height(), list_->palette());
             }
         }
     }

@@ -49,10 +49,15 @@ std::string Native(std::string_view path) {
 }
 
 fs::path PathOf(const std::string& bytes) {
+    // A folder's final separator goes: MinGW's std::filesystem copies nothing into "dir\".
+    std::string_view path = bytes;
+    while (path.size() > 1 && platform::IsSeparator(path.back()) && path[path.size() - 2] != ':') {
+        path.remove_suffix(1);
+    }
 #ifdef _WIN32
-    return fs::path(platform::Utf16FromCp1252(bytes));
+    return fs::path(platform::Utf16FromCp1252(path));
 #else
-    return fs::path(bytes);
+    return fs::path(path);
 #endif
 }
 

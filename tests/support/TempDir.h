@@ -26,7 +26,8 @@ class TempDir {
 // The path with each "/" turned into the native separator: tests write relative paths with "/".
 std::string Native(std::string_view path);
 
-// Paths as the system's file system takes them from the system's Windows-1252 bytes, and back.
+// Paths as the system's file system takes them from the system's Windows-1252 bytes (a folder
+// without its final separator), and back.
 std::filesystem::path PathOf(const std::string& bytes);
 std::string BytesOf(const std::filesystem::path& path);
 

@@ -1,16 +1,17 @@
 cmake_minimum_required(VERSION 3.25)
 
-# Runs the sample libraries' generator into OUTPUT and fails when a file it writes differs from
-# the one committed under examples/, when a committed file of a generated library has no source,
-# or when a fuzz seed taken from a sample file has drifted from it.
-#   cmake -DGENERATOR=<make_sample_tools> -DSOURCE_DIR=<repository> -DOUTPUT=<folder>
+# Runs a sample generator into OUTPUT and fails when a file it writes under Data/<KIND>/ differs
+# from the one committed under examples/, or when a committed file of a generated library has no
+# source; for the tools, also when a fuzz seed taken from a sample file has drifted from it.
+#   cmake -DGENERATOR=<make_sample_tools or make_sample_turrets> -DKIND=<Tools or Turrets>
+#         -DSOURCE_DIR=<repository> -DOUTPUT=<folder>
 #         [-DEMULATOR=<what runs the generator when it is built for another system>] -P <this>
 
 file(REMOVE_RECURSE "${OUTPUT}")
 execute_process(COMMAND ${EMULATOR} "${GENERATOR}" "${SOURCE_DIR}/examples" "${OUTPUT}"
     RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-    message(FATAL_ERROR "make_sample_tools failed (${status})")
+    message(FATAL_ERROR "${GENERATOR} failed (${status})")
 endif()
 
 set(compared 0)
@@ -22,10 +23,10 @@ function(expect_same expected actual)
     endif()
 endfunction()
 
-file(GLOB machines LIST_DIRECTORIES true "${OUTPUT}/Data/Tools/*")
+file(GLOB machines LIST_DIRECTORIES true "${OUTPUT}/Data/${KIND}/*")
 foreach(machine ${machines})
     get_filename_component(folder "${machine}" NAME)
-    set(committed "${SOURCE_DIR}/examples/Data/Tools/${folder}")
+    set(committed "${SOURCE_DIR}/examples/Data/${KIND}/${folder}")
     file(GLOB written RELATIVE "${machine}" "${machine}/*")
     foreach(name ${written})
         expect_same("${machine}/${name}" "${committed}/${name}")
@@ -44,7 +45,11 @@ foreach(machine ${machines})
     endforeach()
 endforeach()
 if(compared EQUAL 0)
-    message(FATAL_ERROR "make_sample_tools wrote no file")
+    message(FATAL_ERROR "${GENERATOR} wrote no file")
+endif()
+if(NOT KIND STREQUAL "Tools")
+    message(STATUS "${compared} sample files match their sources")
+    return()
 endif()
 
 set(corpus "${SOURCE_DIR}/tests/fuzz/corpus")

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "platform/Cp1252Text.h"
 
@@ -65,12 +66,22 @@ ChildProcess::ChildProcess(const std::string& role, const std::vector<std::strin
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    const bool ok = ::CreateProcessW(program, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                     nullptr, &startup, &started);
+    // Wine now and then refuses a start while it still tears down a killed child: try again.
+    bool ok = false;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5 && !ok; ++attempt) {
+        if (attempt > 0) {
+            ::Sleep(200 * attempt);
+        }
+        ok = ::CreateProcessW(program, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                              &startup, &started);
+        error = ok ? 0 : ::GetLastError();
+    }
     ::CloseHandle(write);
     if (!ok) {
         ::CloseHandle(read);
-        throw std::runtime_error("cannot start a child process");
+        throw std::runtime_error("cannot start a child process (error " + std::to_string(error) +
+                                 ")");
     }
     ::CloseHandle(started.hThread);
     process_ = reinterpret_cast<std::intptr_t>(started.hProcess);

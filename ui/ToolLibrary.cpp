@@ -13,6 +13,7 @@
 #include "core/Session.h"
 #include "library/DefaultTools.h"
 #include "library/LibrarySetUp.h"
+#include "output/ToolListPrint.h"
 #include "platform/qt/Cp1252.h"
 #include "tools/ShapeChoice.h"
 #include "tools/StatusTexts.h"
@@ -46,7 +47,7 @@ std::array<QAction*, N> AddItems(QObject* owner, QMenu* menu, const QString& nam
 }  // namespace
 
 ToolLibrary::ToolLibrary(core::Session& session, QWidget* parent)
-    : QMainWindow(parent), session_(session) {
+    : QMainWindow(parent), session_(session), toolListLogic_(session) {
     setObjectName(QStringLiteral("ToolLibrary"));
     setWindowTitle(QStringLiteral("Tool Library"));
     BuildMenus();
@@ -106,7 +107,7 @@ void ToolLibrary::BuildMenus() {
                      QStringLiteral("Print Turret")});
     for (int i = 0; i < 5; ++i) {
         connect(turretItems[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                [this, i] { turretFrames_->TurretItem_Click(i + 1); });
+                [this, i] { Turrets().TurretItem_Click(i + 1); });
     }
     AddSeparator(fileMenu_, QStringLiteral("sep13"));
     connect(AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List")),
@@ -168,31 +169,49 @@ void ToolLibrary::BuildMenus() {
 
 void ToolLibrary::BuildClientArea() {
     auto* client = new QWidget(this);
-    auto* layout = new QVBoxLayout(client);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    clientLayout_ = new QVBoxLayout(client);
+    clientLayout_->setContentsMargins(0, 0, 0, 0);
+    clientLayout_->setSpacing(0);
 
     auto* menuLine = new QFrame(client);
     menuLine->setObjectName(QStringLiteral("MenuLine"));
     menuLine->setFrameShape(QFrame::HLine);
     menuLine->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(menuLine);
-
-    // The tool list of the current shape; hidden until a tool command shows it.
-    toolList_ = new ToolListPanel(session_, client);
-    connect(toolList_, &ToolListPanel::closed, this, &ToolLibrary::ToolListClosed);
-    layout->addWidget(toolList_);
-    // The frames of the Standard Turrets commands; hidden until a command shows one.
-    turretFrames_ = new TurretFrames(session_, client);
-    connect(turretFrames_, &TurretFrames::menusEnabledChanged, this,
-            [this](bool on) { on ? MenusOn() : MenusOff(); });
-    layout->addWidget(turretFrames_);
-    layout->addStretch(1);
+    clientLayout_->addWidget(menuLine);
+    // The frames of the tool list and of the Standard Turrets commands come in here.
+    clientLayout_->addStretch(1);
 
     statusBar_ = new StatusLine(client);
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
-    layout->addWidget(statusBar_);
+    clientLayout_->addWidget(statusBar_);
     setCentralWidget(client);
+}
+
+ToolListPanel& ToolLibrary::ToolList() {
+    if (toolList_ == nullptr) {
+        toolList_ = new ToolListPanel(session_, toolListLogic_, centralWidget());
+        connect(toolList_, &ToolListPanel::closed, this, &ToolLibrary::ToolListClosed);
+        clientLayout_->insertWidget(1, toolList_);
+    }
+    return *toolList_;
+}
+
+TurretFrames& ToolLibrary::Turrets() {
+    if (turretFrames_ == nullptr) {
+        turretFrames_ = new TurretFrames(session_, centralWidget());
+        connect(turretFrames_, &TurretFrames::menusEnabledChanged, this,
+                [this](bool on) { on ? MenusOn() : MenusOff(); });
+        // Above the stretch and the status line.
+        clientLayout_->insertWidget(clientLayout_->count() - 2, turretFrames_);
+        turretFrames_->show();
+    }
+    return *turretFrames_;
+}
+
+void ToolLibrary::ShowToolList() {
+    if (toolList_ != nullptr || toolListLogic_.visible) {
+        ToolList().ShowState();
+    }
 }
 
 core::StartOutcome ToolLibrary::Form_Load() {
@@ -208,8 +227,8 @@ void ToolLibrary::SetUpWindow() {
     ClearStnLidx();
     tools::SetStartShape(session_);
     toolShapeMenu_->menuAction()->setEnabled(!session_.machine.RouterMachine);
-    toolList_->logic().ShowShapeHeader();
-    toolList_->ShowState();
+    toolListLogic_.ShowShapeHeader();
+    ShowToolList();
     toolSettings_->setVisible(session_.machine.ToolSettingsOn);
     ShowMeasurementMarks();
     ShowDefaultToolMarks();
@@ -279,19 +298,19 @@ void ToolLibrary::ExportItem_Click() {
 
 void ToolLibrary::ToolShape_Click(int index) {
     if (tools::ChooseShape(session_, index)) {
-        toolList_->logic().ShowShapeHeader();
-        toolList_->ShowState();
+        toolListLogic_.ShowShapeHeader();
+        ShowToolList();
     }
     ToolStatus();
 }
 
 void ToolLibrary::AddTool_Click() {
     MenusOff();
-    switch (toolList_->logic().AddTool_Click()) {
+    switch (toolListLogic_.AddTool_Click()) {
         case tools::AddStart::PickList:
             // Ok or Cancel of the pick list carries the command on.
-            toolList_->ShowState();
-            toolList_->FocusList();
+            ToolList().ShowState();
+            ToolList().FocusList();
             return;
         case tools::AddStart::ToolDialogs:
             // Cancel ends the loop; so does a dialog that could not open.
@@ -315,10 +334,10 @@ void ToolLibrary::DeleteTool_Click() {
 
 void ToolLibrary::ListTools(bool (tools::ToolListPanel::*command)()) {
     MenusOff();
-    const bool listed = (toolList_->logic().*command)();
-    toolList_->ShowState();
+    const bool listed = (toolListLogic_.*command)();
+    ShowToolList();
     if (listed) {
-        toolList_->FocusList();
+        ToolList().FocusList();
     } else {
         EndToolCommand();
     }
@@ -332,7 +351,7 @@ void ToolLibrary::ToolListClosed(tools::PanelAction action) {
 }
 
 void ToolLibrary::EndToolCommand() {
-    toolList_->logic().EndCommand();
+    toolListLogic_.EndCommand();
     ShowDefaultToolMarks();
     MenusOn();
     ToolStatus();
@@ -355,7 +374,7 @@ void ToolLibrary::Measurement_Click(int index) {
 }
 
 void ToolLibrary::PrintToolsItem_Click() {
-    toolList_->PrintToolsBttn_Click();
+    output::PrintToolList(session_, session_.win.CurShapeNo);
 }
 
 void ToolLibrary::ExitLibrary_Click() {
@@ -369,7 +388,7 @@ void ToolLibrary::closeEvent(QCloseEvent* event) {
 }
 
 QString ToolLibrary::listHeader() const {
-    return toolList_->header();
+    return platform::FromCp1252(toolListLogic_.header);
 }
 
 void ToolLibrary::ShowMeasurementMarks() {

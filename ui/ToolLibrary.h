@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QVBoxLayout;
 
 namespace tooling::core {
 struct Session;
@@ -58,7 +59,6 @@ class ToolLibrary : public QMainWindow {
 
     const StatusLine& statusLine() const { return *statusBar_; }
     QString listHeader() const;
-    const ToolListPanel& toolList() const { return *toolList_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +68,12 @@ class ToolLibrary : public QMainWindow {
     void AddSeparator(QMenu* menu, const QString& name);
     void BuildMenus();
     void BuildClientArea();
+    // The frames are built when a command first needs them: a window that starts and ends
+    // without a tool list or a turret command never pays for them.
+    ToolListPanel& ToolList();
+    TurretFrames& Turrets();
+    // Shows the list logic's state in the frame, building it only when the list is to be seen.
+    void ShowToolList();
     void ShowMeasurementMarks();
     void ShowDefaultToolMarks();
     void SetMenusEnabled(bool on);
@@ -93,6 +99,8 @@ class ToolLibrary : public QMainWindow {
     QAction* toolSettings_ = nullptr;
     QAction* exitLibrary_ = nullptr;
 
+    tools::ToolListPanel toolListLogic_;
+    QVBoxLayout* clientLayout_ = nullptr;
     ToolListPanel* toolList_ = nullptr;
     TurretFrames* turretFrames_ = nullptr;
     StatusLine* statusBar_ = nullptr;

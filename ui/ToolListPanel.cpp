@@ -32,8 +32,8 @@ Widget* Named(Widget* widget, const char* name) {
 
 }  // namespace
 
-ToolListPanel::ToolListPanel(core::Session& session, QWidget* parent)
-    : QGroupBox(parent), session_(session), logic_(session) {
+ToolListPanel::ToolListPanel(core::Session& session, tools::ToolListPanel& logic, QWidget* parent)
+    : QGroupBox(parent), session_(session), logic_(logic) {
     setObjectName(QStringLiteral("ToolFrame"));
     auto* layout = new QVBoxLayout(this);
 
@@ -106,10 +106,6 @@ ToolListPanel::ToolListPanel(core::Session& session, QWidget* parent)
 
 void ToolListPanel::PrintToolsBttn_Click() {
     output::PrintToolList(session_, session_.win.CurShapeNo);
-}
-
-QString ToolListPanel::header() const {
-    return listLabel_->text();
 }
 
 void ToolListPanel::ShowState() {

@@ -25,7 +25,8 @@ class ToolListPanel : public QGroupBox {
     Q_OBJECT
 
   public:
-    explicit ToolListPanel(core::Session& session, QWidget* parent = nullptr);
+    // The window keeps the logic, so the frame is built only when a command first shows it.
+    ToolListPanel(core::Session& session, tools::ToolListPanel& logic, QWidget* parent = nullptr);
 
     tools::ToolListPanel& logic() { return logic_; }
     const tools::ToolListPanel& logic() const { return logic_; }
@@ -36,8 +37,6 @@ class ToolListPanel : public QGroupBox {
     // Shows the logic's state; after a command has filled the list, puts the focus on it.
     void ShowState();
     void FocusList();
-
-    QString header() const;
 
   signals:
     // Ok, Cancel or a double click has closed the frame; the window carries on with `action`.
@@ -52,7 +51,7 @@ class ToolListPanel : public QGroupBox {
     void AlignColumns();
 
     core::Session& session_;
-    tools::ToolListPanel logic_;
+    tools::ToolListPanel& logic_;
     QLabel* listLabel_;
     QTableView* list_;
     ToolListModel* model_;

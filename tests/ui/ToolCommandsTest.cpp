@@ -61,9 +61,13 @@ class ToolCommandsTest : public ::testing::Test {
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        list = window->findChild<QTableView*>(QStringLiteral("ToolList"));
-        frame = window->findChild<QGroupBox*>(QStringLiteral("ToolFrame"));
         Action("ToolShape2")->trigger();
+    }
+
+    // The window builds its tool list frame when a command first shows it.
+    QTableView* List() const { return window->findChild<QTableView*>(QStringLiteral("ToolList")); }
+    QGroupBox* ToolFrame() const {
+        return window->findChild<QGroupBox*>(QStringLiteral("ToolFrame"));
     }
 
     QAction* Action(const char* name) {
@@ -81,23 +85,23 @@ class ToolCommandsTest : public ::testing::Test {
     }
     // The frame as the user sees it: its caption, then each line's columns, "*" when selected.
     std::string Frame() const {
-        if (!frame->isVisible()) {
+        if (ToolFrame() == nullptr || !ToolFrame()->isVisible()) {
             return "hidden";
         }
-        QString text = frame->title();
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
+        QString text = ToolFrame()->title();
+        for (int row = 0; row < List()->model()->rowCount(); ++row) {
             text += " [";
             for (int column = 0; column < 3; ++column) {
-                text +=
-                    (column == 0 ? "" : "|") + list->model()->index(row, column).data().toString();
+                text += (column == 0 ? "" : "|") +
+                        List()->model()->index(row, column).data().toString();
             }
-            text += list->selectionModel()->isRowSelected(row) ? "*]" : "]";
+            text += List()->selectionModel()->isRowSelected(row) ? "*]" : "]";
         }
         return text.toStdString();
     }
     void ClickRow(int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(row, 0)).center());
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualRect(List()->model()->index(row, 0)).center());
     }
     std::string SettingsNumbers() {
         std::string ids;
@@ -109,8 +113,6 @@ class ToolCommandsTest : public ::testing::Test {
 
     FixtureInstallation fixture{FixtureInstallation::kMetric};
     std::unique_ptr<ToolLibrary> window;
-    QTableView* list = nullptr;
-    QGroupBox* frame = nullptr;
 };
 
 const std::string kAllMenus =
@@ -127,8 +129,8 @@ TEST_F(ToolCommandsTest, EditListShowsTheShapesLinesUntilCancel) {
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("ListLabel"))->text().toStdString(),
               tools::ListHeader(2));
     EXPECT_EQ(Menus(), "");
-    EXPECT_TRUE(list->hasFocus());
-    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_TRUE(List()->hasFocus());
+    QTest::keyClick(List(), Qt::Key_Escape);
     EXPECT_EQ(Frame(), "hidden");
     EXPECT_EQ(Menus(), kAllMenus);
     EXPECT_EQ(fixture.session().cmd.EditRecNo, 0);
@@ -142,7 +144,7 @@ TEST_F(ToolCommandsTest, DeleteAsksAndRemovesTheChosenToolsAndTheirDefaultMark) 
     EXPECT_EQ(Frame(), "Delete Square [10" + line + "*] [20" + line + "] [30" + line + "*] [40" +
                            line + "]");
     fixture.ui().answers = {true};
-    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClick(List(), Qt::Key_Return);
     EXPECT_EQ(fixture.ui().events, std::vector<std::string>{"ask:Delete 2 Tool(s) ?"});
     EXPECT_EQ(SettingsNumbers(), "2 4");
     EXPECT_EQ(Frame(), "hidden");
@@ -171,9 +173,9 @@ TEST_F(ToolCommandsTest, DoubleClickAndAddOpenTheShapesDialog) {
     };
     Action("EditTool")->trigger();
     closeNextDialog();
-    const QPoint line3 = list->visualRect(list->model()->index(2, 0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line3);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line3);
+    const QPoint line3 = List()->visualRect(List()->model()->index(2, 0)).center();
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, line3);
+    QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, line3);
     closeNextDialog();
     Action("AddTool")->trigger();
     EXPECT_EQ(dialogs, (std::vector<std::string>{"Edit Square 3 []", "Add Square 0 []"}));
@@ -217,7 +219,7 @@ TEST_F(ToolCommandsTest, PrintToolListAndThePanelsPrintButtonPrintTheShapesList)
     Action("EditTool")->trigger();
     window->findChild<QPushButton*>(QStringLiteral("PrintToolsBttn"))->click();
     EXPECT_EQ(page.ops, printed);
-    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(ToolFrame()->isVisible());
     EXPECT_TRUE(fixture.ui().events.empty());
 }
 

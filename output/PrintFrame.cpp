@@ -9,8 +9,8 @@ namespace tooling::output {
 
 using platform::Orientation;
 
-void RunPrint(core::Session& session, const std::function<void(platform::TextPage&)>& print) {
-    platform::TextPage& page = session.os.printer;
+void RunPrint(core::Session& session, platform::TextPage& page,
+              const std::function<void(platform::TextPage&)>& print) {
     std::optional<Orientation> original;  // set while the page is turned to portrait
     try {
         if (const Orientation now = page.GetOrientation(); now != Orientation::Portrait) {

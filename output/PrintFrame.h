@@ -16,11 +16,12 @@ namespace tooling::output {
 
 inline constexpr const char* kPrinterError = "Printer Error !";
 
-// Runs `print` on the session's printer. A printer that is not in portrait is switched to it (its
+// Runs `print` on `page`. A page that is not in portrait is switched to it (its
 // empty document ended, so the pages that follow come out upright) and set back afterwards. A
 // printer or file failure ends the print: the orientation is set back, the beep sounds and
 // "Printer Error !" is shown.
-void RunPrint(core::Session& session, const std::function<void(platform::TextPage&)>& print);
+void RunPrint(core::Session& session, platform::TextPage& page,
+              const std::function<void(platform::TextPage&)>& print);
 
 // The heading block: bold "Times New Roman", an empty line, the heading underlined at column 5,
 // an empty line, the column titles, an empty line; bold is off again afterwards.

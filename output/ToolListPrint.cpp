@@ -76,8 +76,12 @@ void PrintList(const core::Session& session, const ListKind& kind, platform::Tex
 }  // namespace
 
 void PrintToolList(core::Session& session, std::int16_t shapeNo) {
+    PrintToolList(session, shapeNo, session.os.printer);
+}
+
+void PrintToolList(core::Session& session, std::int16_t shapeNo, platform::TextPage& on) {
     const std::optional<ListKind> kind = KindOf(shapeNo);
-    RunPrint(session, [&](platform::TextPage& page) {
+    RunPrint(session, on, [&](platform::TextPage& page) {
         // Any other shape opens and closes the print job only.
         if (kind) {
             PrintList(session, *kind, page);

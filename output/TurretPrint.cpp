@@ -17,7 +17,12 @@ constexpr int kSheetDecimals = 4;  // inches
 }  // namespace
 
 void PrintTurret(core::Session& session, std::int16_t number, std::string_view name) {
-    RunPrint(session, [&](platform::TextPage& page) {
+    PrintTurret(session, number, name, session.os.printer);
+}
+
+void PrintTurret(core::Session& session, std::int16_t number, std::string_view name,
+                 platform::TextPage& on) {
+    RunPrint(session, on, [&](platform::TextPage& page) {
         // The whole file is read first: one that cannot be read prints nothing.
         const std::vector<library::StationRow> rows = library::LoadTurret(session, number);
         PrintHeading(page, core::Trim(name),

@@ -39,6 +39,9 @@ class TextPage {
 
     virtual Orientation GetOrientation() const = 0;
     virtual void SetOrientation(Orientation orientation) = 0;
+
+    // False when the page goes to the system's printer and the system has none installed.
+    virtual bool PrinterInstalled() const { return true; }
 };
 
 }  // namespace tooling::platform

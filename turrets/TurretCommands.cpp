@@ -119,6 +119,7 @@ void TurretCommands::OpenList(bool multiple, const std::string& caption) {
     promptVisible = false;
     listFrameVisible = true;
     listButtonsDefault = true;
+    previewBttnVisible = session_.cmd.TurretMode == kPrint;
     focus = multiple ? TurretFocus::ListMult : TurretFocus::ListSngl;
 }
 
@@ -144,6 +145,7 @@ void TurretCommands::CloseListFrame() {
     checkFrameVisible = false;
     machBttnVisible = false;
     machBttnCaption = "Machine";
+    previewBttnVisible = false;
     listButtonsDefault = false;
     focus = TurretFocus::None;
 }
@@ -280,6 +282,18 @@ void TurretCommands::ListOk_Click() {
             MenusOn();
             break;
     }
+}
+
+void TurretCommands::ListPreview_Click() {
+    TurretEntry entry;
+    if (!previewBttnVisible || !SelectedRef(entry)) {
+        session_.os.ui.Beep();
+        return;
+    }
+    if (previewTurret) {
+        previewTurret(entry.number, entry.name);
+    }
+    focus = TurretFocus::ListSngl;
 }
 
 void TurretCommands::PrintTurret() {

@@ -61,11 +61,14 @@ class TurretCommands {
     bool machBttnVisible = false;
     std::string machBttnCaption = "Machine";
     bool checkFrameVisible = false;
+    bool previewBttnVisible = false;  // Print Turret's list offers a preview of the sheet
 
     TurretEditor editor;
 
     // Prints the sheet of a turret, given its number and name; the window supplies it.
     std::function<void(std::int16_t number, const std::string& name)> printTurret;
+    // Shows the sheet of a turret in a preview window; the list stays open.
+    std::function<void(std::int16_t number, const std::string& name)> previewTurret;
 
     // The entries behind the list lines, and the open turret's name.
     const std::vector<TurretEntry>& turretRefs() const { return turretRefs_; }
@@ -81,6 +84,7 @@ class TurretCommands {
 
     void ListOk_Click();
     void ListCncl_Click();
+    void ListPreview_Click();
     void ListSngl_DblClick();
     void ListMult_DblClick();
 

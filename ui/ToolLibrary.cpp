@@ -13,7 +13,6 @@
 #include "core/Session.h"
 #include "library/DefaultTools.h"
 #include "library/LibrarySetUp.h"
-#include "output/ToolListPrint.h"
 #include "platform/qt/Cp1252.h"
 #include "tools/ShapeChoice.h"
 #include "tools/StatusTexts.h"
@@ -21,6 +20,7 @@
 #include "tools/ToolShapes.h"
 #include "ui/ExternalFormDialog.h"
 #include "ui/LibraryFormDialog.h"
+#include "ui/PrintChoice.h"
 #include "ui/SetDeftDialog.h"
 #include "ui/StatusLine.h"
 #include "ui/ToolDialogForm.h"
@@ -112,6 +112,8 @@ void ToolLibrary::BuildMenus() {
     AddSeparator(fileMenu_, QStringLiteral("sep13"));
     connect(AddItem(fileMenu_, QStringLiteral("PrintToolsItem"), QStringLiteral("Print Tool List")),
             &QAction::triggered, this, &ToolLibrary::PrintToolsItem_Click);
+    connect(AddItem(fileMenu_, QStringLiteral("PrintPreviewItem"), QStringLiteral("Print Preview")),
+            &QAction::triggered, this, &ToolLibrary::PrintPreviewItem_Click);
     AddSeparator(fileMenu_, QStringLiteral("sep14"));
     connect(
         AddItem(fileMenu_, QStringLiteral("ExportItem"), QStringLiteral("Export Special Tools")),
@@ -374,7 +376,11 @@ void ToolLibrary::Measurement_Click(int index) {
 }
 
 void ToolLibrary::PrintToolsItem_Click() {
-    output::PrintToolList(session_, session_.win.CurShapeNo);
+    PrintPages(this, session_, kToolListPdfName, ToolListPages(session_));
+}
+
+void ToolLibrary::PrintPreviewItem_Click() {
+    PreviewPages(this, QStringLiteral("Print Preview"), ToolListPages(session_));
 }
 
 void ToolLibrary::ExitLibrary_Click() {

@@ -49,6 +49,8 @@ class ToolLibrary : public QMainWindow {
     void ExportItem_Click();
     // Does what the tool list panel's Print button does.
     void PrintToolsItem_Click();
+    // The pages Print Tool List would print, in a preview window.
+    void PrintPreviewItem_Click();
     void ToolShape_Click(int index);
     void AddTool_Click();
     void EditTool_Click();

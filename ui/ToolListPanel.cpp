@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "core/Session.h"
-#include "output/ToolListPrint.h"
 #include "platform/qt/Cp1252.h"
+#include "ui/PrintChoice.h"
 #include "ui/ToolListModel.h"
 
 namespace tooling::ui {
@@ -105,7 +105,7 @@ ToolListPanel::ToolListPanel(core::Session& session, tools::ToolListPanel& logic
 }
 
 void ToolListPanel::PrintToolsBttn_Click() {
-    output::PrintToolList(session_, session_.win.CurShapeNo);
+    PrintPages(this, session_, kToolListPdfName, ToolListPages(session_));
 }
 
 void ToolListPanel::ShowState() {

@@ -2,8 +2,10 @@
 
 #include <QVBoxLayout>
 
+#include "core/Text.h"
 #include "output/TurretPrint.h"
-
+#include "platform/qt/Cp1252.h"
+#include "ui/PrintChoice.h"
 #include "ui/TurretEditorPanel.h"
 #include "ui/TurretListFrame.h"
 #include "ui/TurretNameFrame.h"
@@ -13,8 +15,16 @@ namespace tooling::ui {
 TurretFrames::TurretFrames(core::Session& session, QWidget* parent)
     : QWidget(parent), commands_(session) {
     setObjectName(QStringLiteral("TurretFrames"));
-    commands_.printTurret = [&session](std::int16_t number, const std::string& name) {
-        output::PrintTurret(session, number, name);
+    const auto sheet = [&session](std::int16_t number, std::string name) -> PageBuilder {
+        return [&session, number, name](platform::TextPage& page) {
+            output::PrintTurret(session, number, name, page);
+        };
+    };
+    commands_.printTurret = [this, &session, sheet](std::int16_t number, const std::string& name) {
+        PrintPages(this, session, platform::FromCp1252(core::Trim(name)), sheet(number, name));
+    };
+    commands_.previewTurret = [this, sheet](std::int16_t number, const std::string& name) {
+        PreviewPages(this, QStringLiteral("Print Preview"), sheet(number, name));
     };
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -72,7 +72,10 @@ TurretListFrame::TurretListFrame(turrets::TurretCommands& commands, QWidget* par
     ok_->setObjectName(QStringLiteral("ListOk"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("ListCncl"));
+    preview_ = new QPushButton(QStringLiteral("Preview"), this);
+    preview_->setObjectName(QStringLiteral("PreviewBttn"));
     buttons->addWidget(machine_);
+    buttons->addWidget(preview_);
     buttons->addStretch();
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
@@ -82,6 +85,8 @@ TurretListFrame::TurretListFrame(turrets::TurretCommands& commands, QWidget* par
             [this] { Run(&turrets::TurretCommands::ListOk_Click); });
     connect(cancel_, &QPushButton::clicked, this,
             [this] { Run(&turrets::TurretCommands::ListCncl_Click); });
+    connect(preview_, &QPushButton::clicked, this,
+            [this] { Run(&turrets::TurretCommands::ListPreview_Click); });
     connect(single_, &QListWidget::itemDoubleClicked, this,
             [this] { Run(&turrets::TurretCommands::ListSngl_DblClick); });
     connect(multiple_, &QListWidget::itemDoubleClicked, this,
@@ -140,6 +145,7 @@ void TurretListFrame::ShowState() {
     multiple_->setVisible(commands_.listMultVisible);
     machine_->setText(platform::FromCp1252(commands_.machBttnCaption));
     machine_->setVisible(commands_.machBttnVisible);
+    preview_->setVisible(commands_.previewBttnVisible);
     checkFrame_->setVisible(commands_.checkFrameVisible);
     ok_->setDefault(commands_.listButtonsDefault);
     for (QShortcut* key : keys_) {

@@ -43,6 +43,7 @@ class TurretListFrame : public QGroupBox {
     QPushButton* ok_;
     QPushButton* cancel_;
     QPushButton* machine_;
+    QPushButton* preview_;
     QFrame* checkFrame_;
     std::array<QShortcut*, 3> keys_{};
 };

@@ -32,20 +32,30 @@ QtTextPage::QtTextPage() {
 }
 
 QtTextPage::QtTextPage(const std::string& pdfPath) : QtTextPage() {
-    toPdf_ = true;
+    target_ = Target::PdfFile;
     pdfPath_ =
         QFile::decodeName(QByteArray(pdfPath.data(), static_cast<qsizetype>(pdfPath.size())));
     orientation_ = Orientation::Portrait;
 }
 
+QtTextPage::QtTextPage(QPrinter& printer) : QtTextPage() {
+    target_ = Target::GivenPrinter;
+    printer_ = &printer;
+}
+
 QPrinter& QtTextPage::Printer() const {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (toPdf_) {
-            printer_->setOutputFormat(QPrinter::PdfFormat);
+    if (printer_ == nullptr) {
+        ownPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (target_ == Target::PdfFile) {
+            ownPrinter_->setOutputFormat(QPrinter::PdfFormat);
         }
+        printer_ = ownPrinter_.get();
     }
     return *printer_;
+}
+
+bool QtTextPage::PrinterInstalled() const {
+    return target_ != Target::SystemPrinter || !QPrinterInfo::defaultPrinterName().isEmpty();
 }
 
 QtTextPage::~QtTextPage() {
@@ -82,7 +92,7 @@ Orientation QtTextPage::GetOrientation() const {
 void QtTextPage::SetOrientation(Orientation orientation) {
     orientation_ = orientation;
     // Within a document the change holds from the next page on.
-    if (printer_) {
+    if (printer_ != nullptr) {
         printer_->setPageOrientation(ToQt(orientation));
     }
 }
@@ -92,9 +102,9 @@ void QtTextPage::Begin() {
         return;
     }
     QPrinter& printer = Printer();
-    if (toPdf_) {
+    if (target_ == Target::PdfFile) {
         printer.setOutputFileName(pdfPath_);
-    } else {
+    } else if (target_ == Target::SystemPrinter) {
         const QString name = QPrinterInfo::defaultPrinterName();
         if (name.isEmpty()) {
             throw PrinterError("no printer installed");
@@ -114,8 +124,9 @@ void QtTextPage::Begin() {
         painter_ = std::make_unique<QPainter>();
     }
     if (!painter_->begin(&printer)) {
-        throw PrinterError(toPdf_ ? "cannot write the file " + pdfPath_.toStdString()
-                                  : std::string("the printer is not ready"));
+        throw PrinterError(target_ == Target::PdfFile
+                               ? "cannot write the file " + pdfPath_.toStdString()
+                               : std::string("the printer is not ready"));
     }
     y_ = 0;
 }
@@ -133,7 +144,7 @@ void QtTextPage::BreakPageIfFull(double lineHeight) {
 void QtTextPage::PrintLine(const std::vector<PageItem>& items) {
     Begin();
     painter_->setFont(font_);
-    const QFontMetricsF metrics(font_, printer_.get());
+    const QFontMetricsF metrics(font_, printer_);
     const double lineHeight = metrics.lineSpacing();
     const double columnWidth = metrics.averageCharWidth();
     BreakPageIfFull(lineHeight);
@@ -161,7 +172,7 @@ void QtTextPage::EndDoc() {
     if (!painter_->end()) {
         throw PrinterError("the document could not be finished");
     }
-    if (toPdf_ && QFileInfo(pdfPath_).size() <= 0) {
+    if (target_ == Target::PdfFile && QFileInfo(pdfPath_).size() <= 0) {
         throw PrinterError("cannot write the file " + pdfPath_.toStdString());
     }
 }

@@ -12,7 +12,8 @@ class QPrinter;
 
 namespace tooling::platform {
 
-// The text page on a Qt printer: the system's default printer, or a PDF file.
+// The text page on a Qt printer: the system's default printer, a PDF file, or a printer given
+// (the one a print preview paints).
 //
 // Column stops are counted in average character widths of the current font, column 1 being
 // the left edge of the printable area (15 mm from the paper's edge, or the printer's own
@@ -26,6 +27,8 @@ class QtTextPage : public TextPage {
     QtTextPage();
     // A PDF file at this path (bytes as the file system takes them).
     explicit QtTextPage(const std::string& pdfPath);
+    // This printer, as it is set up; the page does not own it.
+    explicit QtTextPage(QPrinter& printer);
     ~QtTextPage() override;
     QtTextPage(const QtTextPage&) = delete;
     QtTextPage& operator=(const QtTextPage&) = delete;
@@ -39,6 +42,7 @@ class QtTextPage : public TextPage {
 
     Orientation GetOrientation() const override;
     void SetOrientation(Orientation orientation) override;
+    bool PrinterInstalled() const override;
 
   private:
     // The printer, made on first use.
@@ -49,9 +53,12 @@ class QtTextPage : public TextPage {
     // Gives up the document under way and throws.
     [[noreturn]] void Fail(const std::string& what);
 
-    mutable std::unique_ptr<QPrinter> printer_;
+    enum class Target { SystemPrinter, PdfFile, GivenPrinter };
+
+    Target target_ = Target::SystemPrinter;
+    mutable std::unique_ptr<QPrinter> ownPrinter_;
+    mutable QPrinter* printer_ = nullptr;
     std::unique_ptr<QPainter> painter_;
-    bool toPdf_ = false;
     QString pdfPath_;
     QFont font_;
     // The orientation set, or else the default printer's own once it has been asked.

@@ -99,14 +99,15 @@ TEST_F(ToolLibraryTest, MetricMachineShowsEveryCommandItsMarksAndTheStatusLine) 
     });
     EXPECT_EQ(window->windowTitle().toStdString(), "Tool Library");
     const std::string menuBar = MenuBar(true);
-    EXPECT_EQ(menuBar,
-              "&File[Select Tool &Library|Create New Tool Library|Delete Tool Libray|-|Default "
-              "Tools[X Shearing Tool*|Y Shearing Tool|Clearing Tool|Nibbling Tool*]|-|"
-              "Standard Turrets[Create Turret|Duplicate Turret|Edit Turret|Delete Turret|"
-              "Print Turret]|-|Print Tool List|-|Export Special Tools|-|E&xit]|Tool &Shape["
-              "Diameter*|Square|Rad-Square|Rectangle|Rad-Rect|Obround|Single-D|Double-D|Cannon-D|"
-              "Hexagon|Keyway|Louvre|Cruciform|Special]|&Add Tool|Edit Tool|Delete Tool|"
-              "Measurement[Metric (mm)*|Imperial ( \" )]|Tool Settings");
+    EXPECT_EQ(
+        menuBar,
+        "&File[Select Tool &Library|Create New Tool Library|Delete Tool Libray|-|Default "
+        "Tools[X Shearing Tool*|Y Shearing Tool|Clearing Tool|Nibbling Tool*]|-|"
+        "Standard Turrets[Create Turret|Duplicate Turret|Edit Turret|Delete Turret|"
+        "Print Turret]|-|Print Tool List|Print Preview|-|Export Special Tools|-|E&xit]|Tool &Shape["
+        "Diameter*|Square|Rad-Square|Rectangle|Rad-Rect|Obround|Single-D|Double-D|Cannon-D|"
+        "Hexagon|Keyway|Louvre|Cruciform|Special]|&Add Tool|Edit Tool|Delete Tool|"
+        "Measurement[Metric (mm)*|Imperial ( \" )]|Tool Settings");
     EXPECT_EQ(Marks(),
               "DefaultTool1 DefaultTool4 ToolShape1 Measurement1 [ Shop ][ Diameter]"
               "[Kessler TP-20 Metric ]");

@@ -6,19 +6,11 @@
 #include "library/DefaultTools.h"
 #include "library/ToolFile.h"
 #include "platform/FileError.h"
+#include "turrets/CascadeLists.h"
 
 namespace tooling::turrets {
 
 namespace {
-
-bool Chosen(const SetDeft::Combo& combo) {
-    return combo.selected >= 0 && combo.selected < static_cast<int>(combo.lines.size());
-}
-
-void Empty(SetDeft::Combo& combo) {
-    combo.lines.clear();
-    combo.selected = -1;
-}
 
 bool ValidKind(int kind) {
     return kind >= library::kXShearing && kind <= library::kNibbling;
@@ -176,29 +168,10 @@ void SetDeft::SizeList_Click() {
     }
 }
 
-void SetDeft::SelectSize(int line) {
-    sizeList.selected = line;
-    SizeList_Click();
-}
-
 void SetDeft::InptOk_Click() {
     platform::Ui& ui = session_.os.ui;
-    if (!Chosen(shapeList)) {
-        ui.Refuse("Tool Type Must Be Selected !");
-        return;
-    }
-    if (sizeList.lines.size() == 1) {
-        SelectSize(0);
-    }
-    if (!Chosen(sizeList)) {
-        ui.Refuse("Tool Size Must Be Selected !");
-        return;
-    }
-    if (stnList.lines.size() == 1) {
-        stnList.selected = 0;
-    }
-    if (!Chosen(stnList) || static_cast<std::size_t>(stnList.selected) >= stations_.size()) {
-        ui.Refuse("Station Type Must Be Selected !");
+    if (!CascadeChosen(
+            ui, shapeList, sizeList, stnList, [this] { SizeList_Click(); }, nullptr, stations_)) {
         return;
     }
     try {

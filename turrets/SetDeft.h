@@ -50,7 +50,6 @@ class SetDeft {
     void Fill(int shapeLine);
     // Lists the stations of the selected size.
     void FillStations();
-    void SelectSize(int line);
     void Remember();
 
     core::Session& session_;

@@ -12,6 +12,7 @@
 #include "numeric/NumText.h"
 #include "numeric/Rounding.h"
 #include "platform/FileError.h"
+#include "turrets/CascadeLists.h"
 
 namespace tooling::turrets {
 
@@ -31,15 +32,6 @@ bool Fits(const library::ToolRec& rec, std::int16_t stationType) {
         }
     }
     return false;
-}
-
-bool Chosen(const TrtTol::Combo& combo) {
-    return combo.selected >= 0 && combo.selected < static_cast<int>(combo.lines.size());
-}
-
-void Empty(TrtTol::Combo& combo) {
-    combo.lines.clear();
-    combo.selected = -1;
 }
 
 }  // namespace
@@ -217,11 +209,6 @@ void TrtTol::StnList_Click() {
     }
 }
 
-void TrtTol::SelectSize(int line) {
-    sizeList.selected = line;
-    SizeList_Click();
-}
-
 void TrtTol::SelectStation(int line) {
     stnList.selected = line;
     StnList_Click();
@@ -229,22 +216,9 @@ void TrtTol::SelectStation(int line) {
 
 void TrtTol::InptOk_Click() {
     platform::Ui& ui = session_.os.ui;
-    if (!Chosen(shapeList)) {
-        ui.Refuse("Tool Type Must Be Selected !");
-        return;
-    }
-    if (sizeList.lines.size() == 1) {
-        SelectSize(0);
-    }
-    if (!Chosen(sizeList)) {
-        ui.Refuse("Tool Size Must Be Selected !");
-        return;
-    }
-    if (stnList.lines.size() == 1) {
-        SelectStation(0);
-    }
-    if (!Chosen(stnList) || static_cast<std::size_t>(stnList.selected) >= stnChoice_.size()) {
-        ui.Refuse("Station Type Must Be Selected !");
+    if (!CascadeChosen(
+            ui, shapeList, sizeList, stnList, [this] { SizeList_Click(); },
+            [this] { StnList_Click(); }, stnChoice_)) {
         return;
     }
     float angle = 0.0F;

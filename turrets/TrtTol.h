@@ -64,7 +64,6 @@ class TrtTol {
     template <typename Text>
     void FillSizes(char shapeCode, Text text);
     // Selecting a line from code raises the list's click, as a user's selection does.
-    void SelectSize(int line);
     void SelectStation(int line);
     bool IndexPair() const;
     void Remember();

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -21,6 +19,7 @@
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "core/Text.h"
+#include "examples/generator/GeneratorMain.h"
 #include "library/EmptyTurret.h"
 #include "library/LibraryFiles.h"
 #include "numeric/NumText.h"
@@ -31,17 +30,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using tooling::examples::ReadAll;
+using tooling::examples::Sorted;
 using tooling::turrets::TrtTol;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (!in) {
-        throw std::runtime_error("cannot read " + path.string());
-    }
-    return bytes.str();
-}
 
 // The fields of a source line, trimmed; none for a comment or an empty line.
 std::vector<std::string> Fields(std::string line) {
@@ -142,64 +133,46 @@ void MakeTurrets(tooling::core::Session& session, tooling::test::FakeUi& ui,
     }
 }
 
-std::vector<fs::path> Sorted(const fs::path& folder) {
-    std::vector<fs::path> entries{fs::directory_iterator(folder), fs::directory_iterator()};
-    std::sort(entries.begin(), entries.end());
-    return entries;
+// Writes the turrets of every machine's sources; returns how many files it wrote.
+int WriteTurrets(const fs::path& examples, const fs::path& output, fs::path& source) {
+    int written = 0;
+    for (const fs::path& machineDir : Sorted(examples / "source")) {
+        for (const fs::path& path : Sorted(machineDir)) {
+            if (path.extension() != ".turrets") {
+                continue;
+            }
+            source = path;
+            // Nothing is shown: the fakes of the tests stand in for the user.
+            tooling::test::TestServices services;
+            tooling::core::Session session(services.services);
+            const std::string machine = machineDir.filename().string();
+            session.inst.DataDir = (output / "Data").string() + "/";
+            session.machine.MachineFolder = machine;
+            session.machine.MachineDataPrefix =
+                (examples / "Data" / "Data" / machine).string() + ".";
+            session.machine.TurretMachine = true;
+            tooling::core::ReadStations(session);
+            // One station line per station of the turret.
+            session.machine.StationCount =
+                static_cast<std::int16_t>(session.machine.TurretStations.size() - 1);
+            session.lib.LibraryName = path.stem().string();
+            tooling::library::SetLibraryPrefixes(session);
+            session.lib.ToolLibPrefix =
+                (examples / "Data" / "Tools" / machine / session.lib.LibraryName).string() + ".";
+            fs::create_directories(output / "Data" / "Turrets" / machine);
+            services.fs.Replace(session.lib.TurretLibPrefix + "lkp",
+                                tooling::library::EmptyIndexText());
+            services.fs.Replace(session.lib.TurretLibPrefix + "0",
+                                tooling::library::EmptyTurretText(session.machine.StationCount));
+            MakeTurrets(session, services.ui, ReadAll(path));
+            written += static_cast<int>(tooling::turrets::ReadTurretIndex(session).size() + 2);
+        }
+    }
+    return written;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::cerr << "usage: make_sample_turrets <examples folder> <output folder>\n";
-        return 64;
-    }
-    const fs::path examples = argv[1];
-    const fs::path output = argv[2];
-    fs::path source;
-    try {
-        int written = 0;
-        for (const fs::path& machineDir : Sorted(examples / "source")) {
-            for (const fs::path& path : Sorted(machineDir)) {
-                if (path.extension() != ".turrets") {
-                    continue;
-                }
-                source = path;
-                // Nothing is shown: the fakes of the tests stand in for the user.
-                tooling::test::TestServices services;
-                tooling::core::Session session(services.services);
-                const std::string machine = machineDir.filename().string();
-                session.inst.DataDir = (output / "Data").string() + "/";
-                session.machine.MachineFolder = machine;
-                session.machine.MachineDataPrefix =
-                    (examples / "Data" / "Data" / machine).string() + ".";
-                session.machine.TurretMachine = true;
-                tooling::core::ReadStations(session);
-                // One station line per station of the turret.
-                session.machine.StationCount =
-                    static_cast<std::int16_t>(session.machine.TurretStations.size() - 1);
-                session.lib.LibraryName = path.stem().string();
-                tooling::library::SetLibraryPrefixes(session);
-                session.lib.ToolLibPrefix =
-                    (examples / "Data" / "Tools" / machine / session.lib.LibraryName).string() +
-                    ".";
-                fs::create_directories(output / "Data" / "Turrets" / machine);
-                services.fs.Replace(session.lib.TurretLibPrefix + "lkp",
-                                    tooling::library::EmptyIndexText());
-                services.fs.Replace(
-                    session.lib.TurretLibPrefix + "0",
-                    tooling::library::EmptyTurretText(session.machine.StationCount));
-                MakeTurrets(session, services.ui, ReadAll(path));
-                written += static_cast<int>(tooling::turrets::ReadTurretIndex(session).size() + 2);
-            }
-        }
-        std::cout << "make_sample_turrets: " << written << " files written to " << output.string()
-                  << "\n";
-    } catch (const std::exception& error) {
-        std::cerr << "make_sample_turrets: " << (source.empty() ? "" : source.string() + ": ")
-                  << error.what() << "\n";
-        return 1;
-    }
-    return 0;
+    return tooling::examples::GeneratorMain("make_sample_turrets", argc, argv, WriteTurrets);
 }

@@ -48,33 +48,6 @@ std::vector<std::string> RecordedLines(const std::vector<std::string>& ops) {
     return lines;
 }
 
-// The words of the PDF in lines: words of one page whose tops lie within a point of each other
-// share a line, read from left to right.
-std::vector<std::string> PdfLines(const test::PdfText& pdf) {
-    std::vector<test::PdfWord> words = pdf.words;
-    std::sort(words.begin(), words.end(), [](const test::PdfWord& a, const test::PdfWord& b) {
-        return a.page != b.page ? a.page < b.page : a.top < b.top;
-    });
-    std::vector<std::string> lines;
-    for (std::size_t first = 0; first < words.size();) {
-        std::size_t end = first;
-        while (end < words.size() && words[end].page == words[first].page &&
-               std::fabs(words[end].top - words[first].top) < 1) {
-            ++end;
-        }
-        std::sort(words.begin() + static_cast<std::ptrdiff_t>(first),
-                  words.begin() + static_cast<std::ptrdiff_t>(end),
-                  [](const test::PdfWord& a, const test::PdfWord& b) { return a.left < b.left; });
-        std::string line;
-        for (std::size_t i = first; i < end; ++i) {
-            line += (i == first ? "" : " ") + words[i].text;
-        }
-        lines.push_back(line);
-        first = end;
-    }
-    return lines;
-}
-
 class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
   protected:
     // Runs the print on a PDF printer that starts in `orientation`; returns what the PDF holds.
@@ -113,7 +86,7 @@ TEST_F(PrintPdfTest, EachShapesListHoldsTheLinesOfTheRecordingInPortrait) {
                                         [printed](core::Session& s) { PrintToolList(s, printed); });
         // The heading, the column titles and the two tools.
         EXPECT_EQ(RecordedLines(page.ops).size(), 4u);
-        EXPECT_EQ(PdfLines(pdf), RecordedLines(page.ops));
+        EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
         EXPECT_TRUE(pdf.summary.starts_with("[portrait]")) << pdf.summary;
     }
     EXPECT_TRUE(ui.events.empty());
@@ -128,7 +101,7 @@ TEST_F(PrintPdfTest, APrintedTurretHoldsTheLinesOfTheRecording) {
     PrintTurret(session, 2, "Front Set");
     const test::PdfText pdf = ToPdf(platform::Orientation::Portrait,
                                     [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
-    EXPECT_EQ(PdfLines(pdf), RecordedLines(page.ops));
+    EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
     EXPECT_EQ(RecordedLines(page.ops).size(), 6u);
     EXPECT_TRUE(ui.events.empty());
 }

@@ -30,7 +30,10 @@ class RecordingPage : public platform::TextPage {
         orientation = o;
     }
 
+    bool PrinterInstalled() const override { return printerInstalled; }
+
     std::vector<std::string> ops;
+    bool printerInstalled = true;
     platform::Orientation orientation = platform::Orientation::Portrait;
     int failAfter = -1;  // number of operations that succeed before one throws; -1 never
 

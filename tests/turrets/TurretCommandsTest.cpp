@@ -142,6 +142,7 @@ TEST_F(TurretCommandsTest, ListCommandsOpenTheListOrSayThereIsNoTurret) {
         EXPECT_EQ(commands.listMultSelected, std::vector<bool>(2, false));
         EXPECT_FALSE(commands.promptVisible || commands.machBttnVisible ||
                      commands.checkFrameVisible);
+        EXPECT_EQ(commands.previewBttnVisible, row.mode == 65);
         EXPECT_EQ(commands.focus, row.multiple ? TurretFocus::ListMult : TurretFocus::ListSngl);
         commands.ListCncl_Click();
         EXPECT_EQ(Up(), "idle");
@@ -194,9 +195,22 @@ TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintPrintsIt) {
     commands.TurretItem_Click(5);
     commands.listSnglSelected = 1;
     commands.ListSngl_DblClick();
+    // Its Preview shows the sheet of the line chosen and leaves the list up; with no line chosen
+    // it beeps.
+    commands.previewTurret = [&](std::int16_t number, const std::string& name) {
+        printed.push_back("preview " + std::to_string(number) + " " + name);
+    };
     commands.TurretItem_Click(5);
+    commands.listSnglSelected = 1;
+    commands.ListPreview_Click();
+    EXPECT_EQ(Up(), "list, menus off");
+    commands.listSnglSelected = -1;
+    commands.ListPreview_Click();
+    EXPECT_EQ(ui.events, Events{"beep"});
+    ui.events.clear();
     commands.ListCncl_Click();
-    EXPECT_EQ(printed, (std::vector<std::string>{"2 Back", "1 FRONT"}));
+    EXPECT_FALSE(commands.previewBttnVisible);
+    EXPECT_EQ(printed, (std::vector<std::string>{"2 Back", "1 FRONT", "preview 1 FRONT"}));
     EXPECT_EQ(Up(), "idle");
     EXPECT_EQ(session.cmd.CurTurret, 0);
     EXPECT_EQ(ui.events, Events{});

@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -18,6 +21,7 @@
 #include "library/ToolFile.h"
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/PdfText.h"
 #include "tests/support/RecordingPage.h"
 #include "tools/ToolShapes.h"
 #include "ui/ToolLibrary.h"
@@ -221,6 +225,53 @@ TEST_F(ToolCommandsTest, PrintToolListAndThePanelsPrintButtonPrintTheShapesList)
     EXPECT_EQ(page.ops, printed);
     EXPECT_TRUE(ToolFrame()->isVisible());
     EXPECT_TRUE(fixture.ui().events.empty());
+}
+
+// Runs `answer` on the modal window of the type given once it is up.
+template <typename Window>
+void WhenUp(std::function<void(Window&)> answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr) << "no such window is up";
+        answer(*window);
+    });
+}
+
+TEST_F(ToolCommandsTest, PrintPreviewShowsThePagesAndNoPrinterOffersAPdf) {
+    auto& page = static_cast<test::RecordingPage&>(fixture.session().os.printer);
+    int previewPages = 0;
+    WhenUp<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
+        previewPages = preview.findChild<QPrintPreviewWidget*>()->pageCount();
+        preview.reject();
+    });
+    Action("PrintPreviewItem")->trigger();
+    EXPECT_EQ(previewPages, 1);
+    EXPECT_TRUE(page.ops.empty());
+
+    // No printer: declined, nothing is printed; accepted, the list goes to the PDF file chosen.
+    page.printerInstalled = false;
+    const std::string ask = "ask:No printer is installed.\n\nSave the pages as a PDF file?";
+    fixture.ui().answers = {false, true};
+    Action("PrintToolsItem")->trigger();
+    EXPECT_EQ(fixture.ui().events, std::vector<std::string>{ask});
+    const std::string pdf = fixture.ProgramDir() + "Squares.pdf";
+    WhenUp<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(QString::fromStdString(pdf));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    Action("PrintToolsItem")->trigger();
+    EXPECT_EQ(fixture.ui().events, (std::vector<std::string>{ask, ask}));
+    EXPECT_TRUE(page.ops.empty());
+    const test::PdfText printed = test::ReadPdf(TOOLING_PDFTOTEXT, pdf);
+    // The words line after line: an angle list may wrap below its line, after the station names.
+    std::string words;
+    for (const std::string& line : test::PdfLines(printed)) {
+        words += line + " ";
+    }
+    const std::string tool = " A Station, B Auto Index idx, 0, 45 ";
+    EXPECT_EQ(words, "SQUARE TOOLS Tool Size Station Angles 10" + tool + "20" + tool + "30" + tool +
+                         "40" + tool);
+    EXPECT_EQ(printed.heights.size(), 1u);
 }
 
 }  // namespace

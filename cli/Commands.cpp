@@ -262,15 +262,25 @@ void ExportCsv(core::Session& session, const CommandArgs& args, std::ostream& ou
     out << "exported to " << file << '\n';
 }
 
+// On a terminal, one line that says how far a long step has got; it is wiped when the step ends.
+CheckProgress ProgressLine(const CliContext& context) {
+    if (!context.showProgress) {
+        return {};
+    }
+    return [&context](const std::string& step, std::size_t done, std::size_t count) {
+        context.err << '\r' << step << ' ' << done << " of " << count
+                    << (done == count ? "\r\x1b[K" : "") << std::flush;
+    };
+}
+
 void ImportCsv(core::Session& session, TerminalUi& ui, const CommandArgs& args,
                const CliContext& context) {
     const std::string& file = args.operands[0];
     const bool dryRun = args.Has("--dry-run");
     ImportProgress progress;
-    if (context.showProgress) {
-        progress = [&context](int pass, std::size_t done, std::size_t count) {
-            context.err << (pass == 1 ? "\rchecking row " : "\radding row ") << done << " of "
-                        << count << (done == count ? "\r\x1b[K" : "") << std::flush;
+    if (const CheckProgress line = ProgressLine(context)) {
+        progress = [line](int pass, std::size_t done, std::size_t count) {
+            line(pass == 1 ? "checking row" : "adding row", done, count);
         };
     }
     const ImportReport report =
@@ -285,8 +295,9 @@ void ImportCsv(core::Session& session, TerminalUi& ui, const CommandArgs& args,
     context.out << report.accepted << (dryRun ? " tool(s) would be added\n" : " tool(s) added\n");
 }
 
-void Check(core::Session& session, bool repair, std::ostream& out) {
-    const CheckReport report = CheckLibrary(session, repair);
+void Check(core::Session& session, bool repair, const CliContext& context) {
+    std::ostream& out = context.out;
+    const CheckReport report = CheckLibrary(session, repair, ProgressLine(context));
     for (const std::string& line : report.repaired) {
         out << "repaired: " << line << '\n';
     }
@@ -375,7 +386,7 @@ int Run(const CommandLine& line, const CliContext& context) {
     } else if (line.command == "turrets") {
         Turrets(session, args, context.out);
     } else if (line.command == "check") {
-        Check(session, args.Has("--repair"), context.out);
+        Check(session, args.Has("--repair"), context);
     } else if (line.command == "print-list") {
         const std::vector<std::int16_t> shapes = Shapes(session, args.Get("--shape"));
         if (shapes.size() != 1) {

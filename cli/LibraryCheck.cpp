@@ -49,11 +49,14 @@ std::optional<std::int16_t> FindDescribed(const std::vector<library::ToolRec>& r
 
 class Checker {
   public:
-    Checker(core::Session& session, bool repair) : session_(session), repair_(repair) {}
+    Checker(core::Session& session, bool repair, const CheckProgress& progress)
+        : session_(session), repair_(repair), progress_(progress) {}
 
     CheckReport Run() {
-        for (const library::ShapeEntry& shape : library::kShapes) {
-            files_[shape.code] = library::ReadToolFile(session_, shape.code);
+        for (std::size_t i = 0; i < library::kShapes.size(); ++i) {
+            const char code = library::kShapes[i].code;
+            files_[code] = library::ReadToolFile(session_, code);
+            Progress("reading tool file", i + 1, library::kShapes.size());
         }
         InvalidRecords();
         const std::vector<std::pair<char, std::int16_t>> defaults = Defaults();
@@ -64,6 +67,12 @@ class Checker {
     }
 
   private:
+    void Progress(const std::string& step, std::size_t done, std::size_t count) const {
+        if (progress_) {
+            progress_(step, done, count);
+        }
+    }
+
     void InvalidRecords() {
         for (const auto& [code, recs] : files_) {
             for (std::size_t i = 0; i < recs.size(); ++i) {
@@ -156,7 +165,10 @@ class Checker {
         if (session_.machine.RouterMachine) {
             return;  // a router keeps no turrets
         }
-        for (const turrets::TurretEntry& entry : turrets::ReadTurretIndex(session_)) {
+        const std::vector<turrets::TurretEntry> index = turrets::ReadTurretIndex(session_);
+        for (std::size_t done = 0; done < index.size(); ++done) {
+            const turrets::TurretEntry& entry = index[done];
+            Progress("checking turret", done + 1, index.size());
             for (const library::StationRow& row : turrets::LoadTurret(session_, entry.number)) {
                 const char code = library::StationShape(row);
                 if (code == ' ') {
@@ -220,14 +232,15 @@ class Checker {
 
     core::Session& session_;
     bool repair_;
+    const CheckProgress& progress_;
     CheckReport report_;
     std::map<char, std::vector<library::ToolRec>> files_;
 };
 
 }  // namespace
 
-CheckReport CheckLibrary(core::Session& session, bool repair) {
-    return Checker(session, repair).Run();
+CheckReport CheckLibrary(core::Session& session, bool repair, const CheckProgress& progress) {
+    return Checker(session, repair, progress).Run();
 }
 
 }  // namespace tooling::cli

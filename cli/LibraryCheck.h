@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,9 @@ struct CheckReport {
 // library; drawing-index entries without a drawing and drawings without an entry; records that
 // are not valid tools. With `repair`, a default whose tool moved is pointed at it again and wrong
 // marks are corrected, each by the library's own locked rewrite; the rest is only reported.
-// Throws platform::FileError.
-CheckReport CheckLibrary(core::Session& session, bool repair);
+// `progress` hears of each tool file and each turret read. Throws platform::FileError.
+using CheckProgress =
+    std::function<void(const std::string& step, std::size_t done, std::size_t count)>;
+CheckReport CheckLibrary(core::Session& session, bool repair, const CheckProgress& progress = {});
 
 }  // namespace tooling::cli

@@ -3,10 +3,11 @@
 //
 //   tooling_screenshots <program folder> <picture folder>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -83,12 +84,22 @@ int main(int argc, char* argv[]) {
     window.EditTool_Click();
     Save(window, "edit-list-rectangle");
 
-    QTimer::singleShot(0, [] {
-        QWidget* preview = QApplication::activeModalWidget();
-        preview->resize(900, 700);
-        Save(*preview, "print-preview-rectangle");
-        preview->close();
-    });
+    const auto savePreview = [](const char* name) {
+        QTimer::singleShot(0, [name] {
+            QWidget* preview = QApplication::activeModalWidget();
+            preview->resize(900, 700);
+            Save(*preview, name);
+            preview->close();
+        });
+    };
+    savePreview("print-preview-rectangle");
     window.PrintPreviewItem_Click();
+    window.findChild<QPushButton*>(QStringLiteral("ToolCncl"))->click();
+
+    // Print Turret's list with its Preview button, and the preview of the first turret.
+    window.findChild<QAction*>(QStringLiteral("TurretItem5"))->trigger();
+    Save(window, "print-turret-list");
+    savePreview("print-preview-turret");
+    window.findChild<QPushButton*>(QStringLiteral("PreviewBttn"))->click();
     return 0;
 }

@@ -174,33 +174,25 @@ TEST_F(DefaultToolChoiceTest, TheDefaultRecordHoldsTheToolTheStationAndItsAngle)
     const std::string rect40x8 = std::string("\x00\x00\x20\x42\x00\x00\x00\x41", 8);
     const std::string zero(4, '\0');
     const std::string ninety("\x00\x00\xB4\x42", 4);
+    const std::string rect = "DRectangle         ";
+    const std::string square = "BSquare            ";
+    // clang-format off
     const std::tuple<int, char, std::int16_t, StationChoice, std::string> rows[] = {
         // A Rectangle shears Y turned by 90 degrees; a Square and an index station stay at 0.
-        {library::kYShearing,
-         'D',
-         2,
-         {"B Station", 2, 11},
-         bytes(std::string("\x02\x00", 2) + "DRectangle         ", rect30x5,
+        {library::kYShearing, 'D', 2, {"B Station", 2, 11},
+         bytes(std::string("\x02\x00", 2) + rect, rect30x5,
                std::string("\x02\x00\x0B\x00", 4), ninety)},
-        {library::kYShearing,
-         'B',
-         1,
-         {"A Station", 1, 10},
-         bytes(std::string("\x01\x00", 2) + "BSquare            ", square10,
+        {library::kYShearing, 'B', 1, {"A Station", 1, 10},
+         bytes(std::string("\x01\x00", 2) + square, square10,
                std::string("\x01\x00\x0A\x00", 4), zero)},
-        {library::kYShearing,
-         'D',
-         3,
-         {"B Index", 3, 20},
-         bytes(std::string("\x03\x00", 2) + "DRectangle         ", rect40x8,
+        {library::kYShearing, 'D', 3, {"B Index", 3, 20},
+         bytes(std::string("\x03\x00", 2) + rect, rect40x8,
                std::string("\x03\x00\x14\x00", 4), zero)},
-        {library::kXShearing,
-         'D',
-         3,
-         {"A Station", 1, 10},
-         bytes(std::string("\x03\x00", 2) + "DRectangle         ", rect40x8,
+        {library::kXShearing, 'D', 3, {"A Station", 1, 10},
+         bytes(std::string("\x03\x00", 2) + rect, rect40x8,
                std::string("\x01\x00\x0A\x00", 4), zero)},
     };
+    // clang-format on
     for (const auto& [kind, shape, recordNo, station, expected] : rows) {
         ASSERT_EQ(expected.size(), core::kDefaultToolRecSize);
         StoreDefault(session, kind, shape, recordNo, station);

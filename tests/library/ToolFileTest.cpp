@@ -247,16 +247,12 @@ TEST_F(ToolFileTest, AFullFileRefusesOneMoreToolAndStaysAsItIs) {
         bytes += ToolRecBytes(Tool('A', 1.0F + static_cast<float>(i) / 100.0F, i));
     }
     test::WriteFile(Path("A"), bytes);
-    EXPECT_THROW(
-        {
-            try {
-                InsertTool(session, 'A', Tool('A', 5, 99999), 0);
-            } catch (const ToolFileRefusal& refusal) {
-                EXPECT_STREQ(refusal.what(), "The Tool File Is Full !");
-                throw;
-            }
-        },
-        ToolFileRefusal);
+    try {
+        InsertTool(session, 'A', Tool('A', 5, 99999), 0);
+        ADD_FAILURE() << "stored one tool more";
+    } catch (const ToolFileRefusal& refusal) {
+        EXPECT_STREQ(refusal.what(), "The Tool File Is Full !");
+    }
     EXPECT_EQ(test::ReadFile(Path("A")), bytes);
     // Replacing one keeps the count.
     EXPECT_EQ(InsertTool(session, 'A', Tool('A', 500, 99999), 1), kMaxToolRecords);

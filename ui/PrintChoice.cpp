@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "core/Session.h"
 #include "output/ToolListPrint.h"
@@ -46,6 +47,10 @@ void PrintPages(QWidget* parent, core::Session& session, const QString& pdfName,
 
 void PreviewPages(QWidget* parent, const QString& title, const PageBuilder& build) {
     QPrinter printer(QPrinter::HighResolution);
+    // With no printer, the preview's print button saves the pages as a PDF file.
+    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    }
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(title);

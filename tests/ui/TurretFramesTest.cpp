@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -172,6 +174,7 @@ TEST_F(TurretFramesTest, DeleteChosenTurretsFromTheList) {
     auto* list = Find<QListWidget>("ListMult");
     EXPECT_TRUE(list->isVisible() && list->hasFocus());
     EXPECT_FALSE(Find<QWidget>("ListSngl")->isVisible());
+    EXPECT_FALSE(Find<QWidget>("PreviewBttn")->isVisible());
     for (int row : {0, 1}) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
@@ -199,6 +202,20 @@ TEST_F(TurretFramesTest, PrintPrintsTheSheetOfTheChosenTurret) {
     frames->TurretItem_Click(5);
     EXPECT_EQ(Find<QGroupBox>("ListFrame")->title(), "Print Turret");
     EXPECT_EQ(Find<QListWidget>("ListSngl")->currentItem()->text(), "Aft");
+    // Preview shows the chosen turret's sheet without printing it, and the list stays up.
+    auto* preview = Find<QPushButton>("PreviewBttn");
+    EXPECT_TRUE(preview->isVisible());
+    int previewPages = 0;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        previewPages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+        dialog->reject();
+    });
+    preview->click();
+    EXPECT_EQ(previewPages, 1);
+    EXPECT_TRUE(services.printer.ops.empty());
+    EXPECT_EQ(Shown(), "ListFrame");
     Find<QPushButton>("ListOk")->click();
     EXPECT_EQ(Shown(), "");
     EXPECT_EQ(menus, (Events{"off", "on"}));

@@ -80,6 +80,7 @@ ToolListPanel::ToolListPanel(core::Session& session, tools::ToolListPanel& logic
     connect(print_, &QPushButton::clicked, this, &ToolListPanel::PrintToolsBttn_Click);
     connect(ok_, &QPushButton::clicked, this, [this] {
         if (InCommand()) {
+            HideBeforeOk();
             Close(logic_.ToolOk_Click());
         }
     });
@@ -185,8 +186,15 @@ void ToolListPanel::DoubleClicked(const QModelIndex& index) {
     if (!InCommand()) {
         return;
     }
+    HideBeforeOk();
     Close(logic_.MultiSelect() ? logic_.ToolListMult_DblClick(index.row())
                                : logic_.ToolListSngl_DblClick(index.row()));
+}
+
+void ToolListPanel::HideBeforeOk() {
+    // Ok hides the frame before the command asks or opens anything, so "Delete n Tool(s) ?"
+    // stands alone; ShowState brings the frame back when the command goes on.
+    hide();
 }
 
 void ToolListPanel::Close(tools::PanelAction action) {

@@ -45,6 +45,7 @@ class ToolListPanel : public QGroupBox {
   private:
     void SelectionChanged(const QItemSelection& on, const QItemSelection& off);
     void DoubleClicked(const QModelIndex& index);
+    void HideBeforeOk();
     void Close(tools::PanelAction action);
     bool InCommand() const;
     // Column widths that put each column under its word of the heading.

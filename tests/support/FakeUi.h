@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ class FakeUi : public platform::Ui {
     }
     bool Ask(std::string_view text) override {
         events.push_back("ask:" + std::string(text));
+        if (whileAsking) {
+            whileAsking();
+        }
         if (answers.empty()) {
             return false;
         }
@@ -33,6 +37,7 @@ class FakeUi : public platform::Ui {
 
     std::vector<std::string> events;
     std::deque<bool> answers;
+    std::function<void()> whileAsking;  // runs while a question is up
 };
 
 }  // namespace tooling::test

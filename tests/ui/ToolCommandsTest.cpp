@@ -148,8 +148,11 @@ TEST_F(ToolCommandsTest, DeleteAsksAndRemovesTheChosenToolsAndTheirDefaultMark) 
     EXPECT_EQ(Frame(), "Delete Square [10" + line + "*] [20" + line + "] [30" + line + "*] [40" +
                            line + "]");
     fixture.ui().answers = {true};
+    bool frameUpWhileAsked = true;
+    fixture.ui().whileAsking = [&] { frameUpWhileAsked = ToolFrame()->isVisible(); };
     QTest::keyClick(List(), Qt::Key_Return);
     EXPECT_EQ(fixture.ui().events, std::vector<std::string>{"ask:Delete 2 Tool(s) ?"});
+    EXPECT_FALSE(frameUpWhileAsked);
     EXPECT_EQ(SettingsNumbers(), "2 4");
     EXPECT_EQ(Frame(), "hidden");
     EXPECT_EQ(Menus(), kAllMenus);

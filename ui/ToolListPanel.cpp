@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 
 #include "core/Session.h"
 #include "platform/qt/Cp1252.h"
+#include "ui/FrameKeys.h"
 #include "ui/PrintChoice.h"
 #include "ui/ToolListModel.h"
 
@@ -90,13 +90,7 @@ ToolListPanel::ToolListPanel(core::Session& session, tools::ToolListPanel& logic
             Close(tools::PanelAction::None);
         }
     });
-    // The frame is no dialog: Enter and Esc are the default and cancel buttons' keys here.
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, key == Qt::Key_Escape ? cancel_ : ok_,
-                &QPushButton::click);
-    }
+    AddFrameKeys(this, ok_, cancel_);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ToolListPanel::SelectionChanged);
     connect(list_, &QTableView::doubleClicked, this, &ToolListPanel::DoubleClicked);

@@ -15,6 +15,7 @@
 #include "platform/qt/Cp1252.h"
 #include "tools/ToolOutline.h"
 #include "turrets/TurretEditor.h"
+#include "ui/FrameKeys.h"
 #include "ui/OutlinePainting.h"
 #include "ui/TrtTolDialog.h"
 
@@ -138,14 +139,7 @@ TurretEditorPanel::TurretEditorPanel(core::Session& session, turrets::TurretEdit
     });
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int value) { Run([this, value] { editor_.TurretBar_Change(value); }); });
-    // The panel is no dialog: Enter and Esc are the default and cancel buttons' keys here.
-    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
-    for (std::size_t i = 0; i < keys_.size(); ++i) {
-        keys_[i] = new QShortcut(QKeySequence(keys[i]), this);
-        keys_[i]->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(keys_[i], &QShortcut::activated, keys[i] == Qt::Key_Escape ? cancel_ : ok_,
-                &QPushButton::click);
-    }
+    keys_ = AddFrameKeys(this, ok_, cancel_);
     hide();
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "ui/FrameKeys.h"
+
 class QLabel;
 class QPushButton;
 class QShortcut;
@@ -53,7 +55,7 @@ class TurretEditorPanel : public QGroupBox {
     QWidget* turretPanel_;
     QPushButton* ok_;
     QPushButton* cancel_;
-    std::array<QShortcut*, 3> keys_{};
+    FrameKeys keys_{};
 };
 
 }  // namespace tooling::ui

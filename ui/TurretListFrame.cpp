@@ -11,6 +11,7 @@
 
 #include "platform/qt/Cp1252.h"
 #include "turrets/TurretCommands.h"
+#include "ui/FrameKeys.h"
 
 namespace tooling::ui {
 
@@ -93,14 +94,7 @@ TurretListFrame::TurretListFrame(turrets::TurretCommands& commands, QWidget* par
             [this] { Run(&turrets::TurretCommands::ListMult_DblClick); });
     connect(single_, &QListWidget::itemSelectionChanged, this, &TurretListFrame::TakeWidgets);
     connect(multiple_, &QListWidget::itemSelectionChanged, this, &TurretListFrame::TakeWidgets);
-    // The frame is no dialog: Enter and Esc are the default and cancel buttons' keys here.
-    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
-    for (std::size_t i = 0; i < keys_.size(); ++i) {
-        keys_[i] = new QShortcut(QKeySequence(keys[i]), this);
-        keys_[i]->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(keys_[i], &QShortcut::activated, keys[i] == Qt::Key_Escape ? cancel_ : ok_,
-                &QPushButton::click);
-    }
+    keys_ = AddFrameKeys(this, ok_, cancel_);
     hide();
 }
 

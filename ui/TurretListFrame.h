@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <array>
 
+#include "ui/FrameKeys.h"
+
 class QCheckBox;
 class QFrame;
 class QListWidget;
@@ -45,7 +47,7 @@ class TurretListFrame : public QGroupBox {
     QPushButton* machine_;
     QPushButton* preview_;
     QFrame* checkFrame_;
-    std::array<QShortcut*, 3> keys_{};
+    FrameKeys keys_{};
 };
 
 }  // namespace tooling::ui

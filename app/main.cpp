@@ -1,34 +1,14 @@
 #include <QApplication>
-#include <filesystem>
-#include <string>
-#include <system_error>
 
 #include "core/Session.h"
 #include "platform/NativeFileSystem.h"
 #include "platform/Services.h"
+#include "platform/StartFolder.h"
 #include "platform/qt/QtProcess.h"
 #include "platform/qt/QtTextPage.h"
 #include "platform/qt/QtUi.h"
 #include "ui/StartMainWindow.h"
 #include "ui/ToolLibrary.h"
-
-namespace {
-
-// The folder the program was started in, with a final separator; empty (read relative to it)
-// when it can no longer be named.
-std::string StartDir() {
-    std::error_code error;
-    std::string dir = std::filesystem::current_path(error).string();
-    if (error || dir.empty()) {
-        return {};
-    }
-    if (dir.back() != tooling::platform::kSeparator) {
-        dir += tooling::platform::kSeparator;
-    }
-    return dir;
-}
-
-}  // namespace
 
 // Exit statuses: 0 after the window is closed, 1 when start-up fails on a file (reported in a
 // message box and on standard error), 2 when a sibling program of the suite is missing.
@@ -43,7 +23,7 @@ int main(int argc, char* argv[]) {
     tooling::platform::Services services{fs, ui, printer, process};
 
     tooling::core::Session session(services);
-    session.inst.StartDir = StartDir();
+    session.inst.StartDir = tooling::platform::StartFolder();
 
     tooling::ui::ToolLibrary window(session);
     if (const int status = tooling::ui::StartMainWindow(window, ui); status != 0) {

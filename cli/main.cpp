@@ -1,22 +1,16 @@
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli/Commands.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/StartFolder.h"
 
 #ifdef _WIN32
 #include <io.h>
-
-#include "platform/win/WinFileSystem.h"
-using NativeFileSystem = tooling::platform::WinFileSystem;
 #else
 #include <unistd.h>
-
-#include "platform/posix/PosixFileSystem.h"
-using NativeFileSystem = tooling::platform::PosixFileSystem;
 #endif
 
 #ifdef TOOLING_CLI_PDF
@@ -27,28 +21,11 @@ using NativeFileSystem = tooling::platform::PosixFileSystem;
 #include "cli/PdfPage.h"
 #endif
 
-namespace {
-
-// The folder the program was started in, with a final separator; empty when it can no longer
-// be named.
-std::string StartDir() {
-    std::error_code error;
-    std::string dir = std::filesystem::current_path(error).string();
-    if (error || dir.empty()) {
-        return {};
-    }
-    if (dir.back() != tooling::platform::kSeparator) {
-        dir += tooling::platform::kSeparator;
-    }
-    return dir;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    NativeFileSystem fs;
-    tooling::cli::CliContext context{std::cout, std::cerr, fs, StartDir(), {}};
+    tooling::platform::NativeFileSystem fs;
+    tooling::cli::CliContext context{
+        std::cout, std::cerr, fs, tooling::platform::StartFolder(), {}};
 #ifdef _WIN32
     context.showProgress = _isatty(_fileno(stderr)) != 0;
 #else

@@ -2,106 +2,75 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 
 #include "core/Session.h"
 #include "library/ToolRec.h"
 #include "platform/FileSystem.h"
-#include "tests/support/FixtureInstallation.h"
-#include "ui/ToolLibrary.h"
+#include "tests/ui/Screen.h"
 
 namespace tooling::ui {
 namespace {
 
-using Events = std::vector<std::string>;
+using test::FixtureInstallation;
 
 // The metric machine's library "Shop" with the special tools "FLANGE" and "VENT", both with
 // their drawings, and the folders "Out/Disc1" and "Out/Disc2" to export to.
-class ExternalFormDialogTest : public ::testing::Test {
-  protected:
-    ExternalFormDialogTest() {
-        std::string specials;
-        for (const char* name : {"FLANGE", "VENT"}) {
-            library::ToolRec rec;
-            rec.Shape = 'S';
-            rec.Descr = library::PaddedDescr(name);
-            rec.Dims = {20, 20, 0, 0};
-            rec.Stns[0] = {1, 10};
-            rec.SettingsNo = 1;
-            specials += library::ToolRecBytes(rec);
-        }
-        fixture.Write("Data/Tools/Metric/Shop.S", specials);
-        fixture.Write("Data/Tools/Metric/Shop.lkp", "FLANGE,3\r\nVENT,5\r\n******\r\n");
-        fixture.Write("Data/Tools/Metric/Shop.3", "drawing 3");
-        fixture.Write("Data/Tools/Metric/Shop.5", "drawing 5");
-        fixture.Write("Out/Disc1/keep", "");
-        fixture.Write("Out/Disc2/keep", "");
-        window = std::make_unique<ToolLibrary>(fixture.session());
-        EXPECT_EQ(window->Form_Load(), core::StartOutcome::Ready);
-        session().inst.ProgramDrive = fixture.Path("Out/");
+void WriteSpecials(FixtureInstallation& f) {
+    std::string specials;
+    for (const char* name : {"FLANGE", "VENT"}) {
+        library::ToolRec rec;
+        rec.Shape = 'S';
+        rec.Descr = library::PaddedDescr(name);
+        rec.Dims = {20, 20, 0, 0};
+        rec.Stns[0] = {1, 10};
+        rec.SettingsNo = 1;
+        specials += library::ToolRecBytes(rec);
     }
-    core::Session& session() { return fixture.session(); }
-    template <typename Widget>
-    static Widget* Find(QDialog* dialog, const char* name) {
-        return dialog->findChild<Widget*>(QString::fromLatin1(name));
-    }
-    static QString Lines(const QListWidget* list) {
-        QStringList lines;
-        for (int i = 0; i < list->count(); ++i) {
-            lines << list->item(i)->text() + (list->item(i)->isSelected() ? "*" : "");
-        }
-        return lines.join(",");
-    }
+    f.Write("Data/Tools/Metric/Shop.S", specials);
+    f.Write("Data/Tools/Metric/Shop.lkp", "FLANGE,3\r\nVENT,5\r\n******\r\n");
+    f.Write("Data/Tools/Metric/Shop.3", "drawing 3");
+    f.Write("Data/Tools/Metric/Shop.5", "drawing 5");
+    f.Write("Out/Disc1/keep", "");
+    f.Write("Out/Disc2/keep", "");
+}
 
-    test::FixtureInstallation fixture;
-    std::unique_ptr<ToolLibrary> window;
-};
-
-TEST_F(ExternalFormDialogTest, ExportsTheChosenToolsToTheFolderBrowsedTo) {
-    std::vector<std::string> seen;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto* tools = Find<QListWidget>(dialog, "ExportFileList");
-        auto* folders = Find<QListWidget>(dialog, "ExportFolderList");
-        seen.push_back((dialog->windowTitle() + " | " +
-                        Find<QLabel>(dialog, "ExportLabel1")->text() + " " + Lines(tools) + " | " +
-                        Find<QLabel>(dialog, "ExportLabel2")->text() + " " + Lines(folders))
-                           .toStdString());
-        seen.push_back(Find<QComboBox>(dialog, "ExportDriveList")->currentText().toStdString());
-        seen.push_back(dialog->focusWidget() == tools ? "focus on the tools" : "elsewhere");
-        folders->setCurrentRow(2);
-        QTest::keyClick(folders, Qt::Key_Return);
-        seen.push_back(Find<QLabel>(dialog, "ExportFolderPath")->text().toStdString() + " " +
-                       Lines(folders).toStdString());
-        tools->item(0)->setSelected(true);
-        tools->item(1)->setSelected(true);
-        fixture.ui().answers = {true};
-        Find<QPushButton>(dialog, "ExportOk")->click();
-        seen.push_back(dialog->isVisible() ? "open" : "closed");
-    });
-    window->findChild<QAction*>(QStringLiteral("ExportItem"))->trigger();
-    const std::string disc2 = fixture.Path("Out/Disc2/");
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "Export Special Tool Drawings | Export Special Tools FLANGE,VENT | To "
-                        "..,Disc1,Disc2",
-                        session().os.fs.VolumeOf(fixture.Path("Out/")), "focus on the tools",
-                        disc2 + " ..", "closed"}));
-    EXPECT_EQ(fixture.ui().events,
-              (Events{"ask:Export 2 Tools\nTo \"" + disc2 + "\" ?", "message:2 Tools Exported !"}));
-    EXPECT_EQ(fixture.Read("Out/Disc2/FLANGE"), "drawing 3");
-    EXPECT_EQ(fixture.Read("Out/Disc2/VENT"), "drawing 5");
-    EXPECT_EQ(fixture.Read("Data/Data/Metric.xtl"), disc2 + "\r\n******\r\n");
-    EXPECT_EQ(session().inst.ProgramDrive, disc2);
-    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("ExitLibrary"))->isEnabled());
+TEST(ExternalFormDialogTest, ExportsTheChosenToolsToTheFolderBrowsedTo) {
+    test::MainWindowFixture main(FixtureInstallation::kMetric, WriteSpecials);
+    test::Transcript seen(main.fixture.Root());
+    main.session().inst.ProgramDrive = main.fixture.Path("Out/");
+    // The dialog but for its drive list, which shows this machine's drives.
+    const auto shown = [](QWidget& dialog) {
+        std::string text = dialog.windowTitle().toStdString();
+        for (const char* name : {"ExportLabel1", "ExportFileList", "ExportLabel2",
+                                 "ExportFolderPath", "ExportFolderList"}) {
+            text += " | " + test::Shown(*test::Find<QWidget>(dialog, name));
+        }
+        return text + " | focus " + dialog.focusWidget()->objectName().toStdString();
+    };
+    test::WithModal(
+        [&](QWidget& dialog) {
+            seen << shown(dialog);
+            EXPECT_EQ(test::Find<QComboBox>(dialog, "ExportDriveList")->currentText().toStdString(),
+                      main.session().os.fs.VolumeOf(main.fixture.Path("Out/")));
+            auto* folders = test::Find<QListWidget>(dialog, "ExportFolderList");
+            folders->setCurrentRow(2);
+            QTest::keyClick(folders, Qt::Key_Return);
+            seen << shown(dialog);
+            auto* tools = test::Find<QListWidget>(dialog, "ExportFileList");
+            tools->item(0)->setSelected(true);
+            tools->item(1)->setSelected(true);
+            main.fixture.ui().answers = {true};
+            test::Find<QPushButton>(dialog, "ExportOk")->click();
+            seen << (dialog.isVisible() ? "open" : "closed");
+        },
+        [&] { main.Action("ExportItem")->trigger(); });
+    seen << main.fixture.ui().events << main.fixture.Read("Out/Disc2/FLANGE")
+         << main.fixture.Read("Out/Disc2/VENT") << main.fixture.Read("Data/Data/Metric.xtl")
+         << main.session().inst.ProgramDrive << main.MenusAndStatus();
 }
 
 }  // namespace

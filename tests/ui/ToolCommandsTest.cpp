@@ -1,280 +1,178 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "core/Session.h"
 #include "library/DefaultTools.h"
 #include "library/ToolFile.h"
 #include "tests/support/FakeProcess.h"
-#include "tests/support/FixtureInstallation.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/RecordingPage.h"
-#include "tools/ToolShapes.h"
-#include "ui/ToolLibrary.h"
-#include "ui/ToolListPanel.h"
+#include "tests/ui/Screen.h"
 
 namespace tooling::ui {
 namespace {
 
 using test::FixtureInstallation;
 
-// A square tool in the fixture's station types 1 and 5 (an index station).
-library::ToolRec Square(float width, std::int32_t id) {
-    library::ToolRec rec;
-    rec.Shape = 'B';
-    rec.Descr = library::PaddedDescr("Square");
-    rec.Dims = {width, width, 0, 0};
-    rec.Stns[0] = {1, 10};
-    rec.Stns[1] = {5, 20};
-    rec.Angles[0] = 0;
-    rec.Angles[1] = 45;
-    rec.SettingsNo = id;
-    return rec;
-}
-
-class ToolCommandsTest : public ::testing::Test {
+// The metric machine's library "Shop" with four squares of 10 to 40 in station types 1 and 5
+// (an index station), the first the X shearing tool; Square is the shape chosen.
+class ToolCommandsTest : public ::testing::Test, public test::MainWindowFixture {
   protected:
-    // The metric machine's library "Shop" with four square tools, the first the X shearing tool.
-    void SetUp() override {
+    ToolCommandsTest() : MainWindowFixture(FixtureInstallation::kMetric, WriteSquares) {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        Action("ToolShape2")->trigger();
+    }
+    static void WriteSquares(FixtureInstallation& f) {
         std::string squares;
         for (int i = 1; i <= 4; ++i) {
-            squares += library::ToolRecBytes(Square(static_cast<float>(10 * i), i));
+            library::ToolRec rec;
+            rec.Shape = 'B';
+            rec.Descr = library::PaddedDescr("Square");
+            rec.Dims = {10.0F * i, 10.0F * i, 0, 0};
+            rec.Stns = {{{1, 10}, {5, 20}}};
+            rec.Angles[0] = 0;
+            rec.Angles[1] = 45;
+            rec.SettingsNo = i;
+            squares += library::ToolRecBytes(rec);
         }
-        fixture.Write("Data/Tools/Metric/Shop.lkp", "******\r\n");
-        fixture.Write("Data/Tools/Metric/Shop.B", squares);
+        f.Write("Data/Tools/Metric/Shop.B", squares);
         core::DefaultToolRec xShearing;
         xShearing.recordNo = 1;
         xShearing.shape = 'B';
-        fixture.Write("Data/Tools/Metric/Shop.dft", library::EncodeDefault(xShearing));
-        window = std::make_unique<ToolLibrary>(fixture.session());
-        ASSERT_EQ(window->Form_Load(), core::StartOutcome::Ready);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        Action("ToolShape2")->trigger();
+        f.Write("Data/Tools/Metric/Shop.dft", library::EncodeDefault(xShearing));
     }
 
     // The window builds its tool list frame when a command first shows it.
-    QTableView* List() const { return window->findChild<QTableView*>(QStringLiteral("ToolList")); }
-    QGroupBox* ToolFrame() const {
-        return window->findChild<QGroupBox*>(QStringLiteral("ToolFrame"));
-    }
-
-    QAction* Action(const char* name) {
-        return window->findChild<QAction*>(QString::fromLatin1(name));
-    }
-    // The enabled entries of the menu bar.
-    std::string Menus() const {
-        QStringList enabled;
-        for (const QAction* entry : window->menuBar()->actions()) {
-            if (entry->isEnabled() && entry->isVisible()) {
-                enabled << entry->text();
-            }
-        }
-        return enabled.join('|').toStdString();
-    }
-    // The frame as the user sees it: its caption, then each line's columns, "*" when selected.
+    QTableView* List() const { return test::Find<QTableView>(*window, "ToolList"); }
+    QGroupBox* ToolFrame() const { return test::Find<QGroupBox>(*window, "ToolFrame"); }
+    // The frame as it shows, and the control with the focus.
     std::string Frame() const {
-        if (ToolFrame() == nullptr || !ToolFrame()->isVisible()) {
-            return "hidden";
-        }
-        QString text = ToolFrame()->title();
-        for (int row = 0; row < List()->model()->rowCount(); ++row) {
-            text += " [";
-            for (int column = 0; column < 3; ++column) {
-                text += (column == 0 ? "" : "|") +
-                        List()->model()->index(row, column).data().toString();
-            }
-            text += List()->selectionModel()->isRowSelected(row) ? "*]" : "]";
-        }
-        return text.toStdString();
-    }
-    void ClickRow(int row) {
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
-                          List()->visualRect(List()->model()->index(row, 0)).center());
+        return ToolFrame() == nullptr || !ToolFrame()->isVisible()
+                   ? "hidden"
+                   : test::Shown(*ToolFrame()) + " | focus " +
+                         window->focusWidget()->objectName().toStdString();
     }
     std::string SettingsNumbers() {
         std::string ids;
-        for (const library::ToolRec& rec : library::ReadToolFile(fixture.session(), 'B')) {
+        for (const library::ToolRec& rec : library::ReadToolFile(session(), 'B')) {
             ids += (ids.empty() ? "" : " ") + std::to_string(rec.SettingsNo);
         }
         return ids;
     }
+    test::RecordingPage& Page() { return static_cast<test::RecordingPage&>(session().os.printer); }
 
-    FixtureInstallation fixture{FixtureInstallation::kMetric};
-    std::unique_ptr<ToolLibrary> window;
+    test::Transcript seen{fixture.Root()};
 };
 
-const std::string kAllMenus =
-    "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|"
-    "Tool Settings";
-
 TEST_F(ToolCommandsTest, EditListShowsTheShapesLinesUntilCancel) {
-    EXPECT_EQ(Menus(), kAllMenus);
-    EXPECT_EQ(Frame(), "hidden");
+    seen << Frame() << MenusAndStatus();
     Action("EditTool")->trigger();
-    const std::string line = "|A Station, B Auto Index|idx, 0, 45";
-    EXPECT_EQ(Frame(),
-              "Edit Square [10" + line + "*] [20" + line + "] [30" + line + "] [40" + line + "]");
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("ListLabel"))->text().toStdString(),
-              tools::ListHeader(2));
-    EXPECT_EQ(Menus(), "");
-    EXPECT_TRUE(List()->hasFocus());
+    seen << Frame() << MenusAndStatus();
     QTest::keyClick(List(), Qt::Key_Escape);
-    EXPECT_EQ(Frame(), "hidden");
-    EXPECT_EQ(Menus(), kAllMenus);
-    EXPECT_EQ(fixture.session().cmd.EditRecNo, 0);
+    seen << Frame() << MenusAndStatus();
+    EXPECT_EQ(session().cmd.EditRecNo, 0);
 }
 
+// The frame hides before the question comes up; the deleted X shearing tool loses its mark.
 TEST_F(ToolCommandsTest, DeleteAsksAndRemovesTheChosenToolsAndTheirDefaultMark) {
-    EXPECT_TRUE(Action("DefaultTool1")->isChecked());
     Action("DeleteTool")->trigger();
-    ClickRow(2);
-    const std::string line = "|A Station, B Auto Index|idx, 0, 45";
-    EXPECT_EQ(Frame(), "Delete Square [10" + line + "*] [20" + line + "] [30" + line + "*] [40" +
-                           line + "]");
+    test::ClickRow(*List(), 2);
+    seen << Frame();
     fixture.ui().answers = {true};
     bool frameUpWhileAsked = true;
     fixture.ui().whileAsking = [&] { frameUpWhileAsked = ToolFrame()->isVisible(); };
     QTest::keyClick(List(), Qt::Key_Return);
-    EXPECT_EQ(fixture.ui().events, std::vector<std::string>{"ask:Delete 2 Tool(s) ?"});
     EXPECT_FALSE(frameUpWhileAsked);
-    EXPECT_EQ(SettingsNumbers(), "2 4");
-    EXPECT_EQ(Frame(), "hidden");
-    EXPECT_EQ(Menus(), kAllMenus);
-    EXPECT_FALSE(Action("DefaultTool1")->isChecked());
+    seen << fixture.ui().events << SettingsNumbers() << Frame() << MenusAndStatus();
 
     // Answered No, nothing changes.
     Action("DeleteTool")->trigger();
-    window->findChild<QPushButton*>(QStringLiteral("ToolOk"))->click();
-    EXPECT_EQ(fixture.ui().events.back(), "ask:Delete 1 Tool(s) ?");
-    EXPECT_EQ(SettingsNumbers(), "2 4");
+    test::Find<QPushButton>(*window, "ToolOk")->click();
+    seen << fixture.ui().events << SettingsNumbers();
 }
 
-TEST_F(ToolCommandsTest, DoubleClickAndAddOpenTheShapesDialog) {
+TEST_F(ToolCommandsTest, DoubleClickAndAddOpenTheShapesDialogAndSettingsRunWithMenusOff) {
     // Each dialog that opens: its caption, the record in edit and the menus; Esc closes it.
-    std::vector<std::string> dialogs;
-    const auto closeNextDialog = [&] {
-        QTimer::singleShot(0, window.get(), [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            dialogs.push_back(dialog->windowTitle().toStdString() + " " +
-                              std::to_string(fixture.session().cmd.EditRecNo) + " [" + Menus() +
-                              "]");
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
+    const auto closeDialog = [&](QWidget& dialog) {
+        seen << dialog.windowTitle().toStdString() + " " + std::to_string(session().cmd.EditRecNo) +
+                    " " + MenusAndStatus();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     };
     Action("EditTool")->trigger();
-    closeNextDialog();
-    const QPoint line3 = List()->visualRect(List()->model()->index(2, 0)).center();
-    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, line3);
-    QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, line3);
-    closeNextDialog();
-    Action("AddTool")->trigger();
-    EXPECT_EQ(dialogs, (std::vector<std::string>{"Edit Square 3 []", "Add Square 0 []"}));
-    EXPECT_EQ(Frame(), "hidden");
-    EXPECT_EQ(Menus(), kAllMenus);
-    EXPECT_EQ(fixture.session().cmd.EditRecNo, 0);
-    EXPECT_FALSE(fixture.session().cmd.AddAgain);
-}
+    test::ClickRow(*List(), 2);
+    test::WithModal(closeDialog, [&] { test::ClickRow(*List(), 2, true); });
+    test::WithModal(closeDialog, [&] { Action("AddTool")->trigger(); });
+    seen << Frame() << MenusAndStatus();
+    EXPECT_EQ(session().cmd.EditRecNo, 0);
+    EXPECT_FALSE(session().cmd.AddAgain);
 
-TEST_F(ToolCommandsTest, EmptyShapeBeepsAndToolSettingsRunsWithTheMenusOff) {
+    // An empty shape only beeps.
     Action("ToolShape5")->trigger();
     Action("EditTool")->trigger();
-    EXPECT_EQ(fixture.ui().events, std::vector<std::string>{"beep"});
-    EXPECT_EQ(Frame(), "hidden");
-    EXPECT_EQ(Menus(), kAllMenus);
+    seen << fixture.ui().events << Frame();
 
     fixture.Write("Program/KesSet.exe", "settings program stand-in\n");
-    auto& process = static_cast<test::FakeProcess&>(fixture.session().os.process);
-    std::string during;
+    auto& process = static_cast<test::FakeProcess&>(session().os.process);
     process.whileRunning = [&](const std::string&) {
-        during = Menus() + " " + fixture.Read("Program/Settings.cfg");
+        seen << MenusAndStatus() << fixture.Read("Program/Settings.cfg");
     };
     Action("ToolSettings")->trigger();
-    EXPECT_EQ(during, " 4\r\n******\r\n");
-    EXPECT_EQ(process.started, std::vector<std::string>{fixture.ProgramDir() + "KesSet.exe"});
+    seen << process.started << MenusAndStatus();
     EXPECT_FALSE(fixture.Exists("Program/Settings.cfg"));
-    EXPECT_EQ(Menus(), kAllMenus);
 }
 
 TEST_F(ToolCommandsTest, PrintToolListAndThePanelsPrintButtonPrintTheShapesList) {
-    auto& page = static_cast<test::RecordingPage&>(fixture.session().os.printer);
     Action("PrintToolsItem")->trigger();
-    const std::vector<std::string> printed = page.ops;
-    ASSERT_EQ(printed.size(), 16u);  // the heading block, the four squares, the end
-    EXPECT_EQ(printed[5], "line:5|SQUARE TOOLS");
-    EXPECT_EQ(printed[11], "line:5|10; 31|A Station, B Auto Index; 52|idx, 0, 45");
-    EXPECT_EQ(printed[15], "enddoc");
+    const std::vector<std::string> printed = Page().ops;
+    seen << Page().ops;
 
     // The Print button of Edit Tool's list prints the same, and the list stays up.
-    page.ops.clear();
     Action("EditTool")->trigger();
-    window->findChild<QPushButton*>(QStringLiteral("PrintToolsBttn"))->click();
-    EXPECT_EQ(page.ops, printed);
+    test::Find<QPushButton>(*window, "PrintToolsBttn")->click();
+    EXPECT_EQ(Page().ops, printed);
     EXPECT_TRUE(ToolFrame()->isVisible());
     EXPECT_TRUE(fixture.ui().events.empty());
 }
 
-// Runs `answer` on the modal window of the type given once it is up.
-template <typename Window>
-void WhenUp(std::function<void(Window&)> answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr) << "no such window is up";
-        answer(*window);
-    });
-}
-
 TEST_F(ToolCommandsTest, PrintPreviewShowsThePagesAndNoPrinterOffersAPdf) {
-    auto& page = static_cast<test::RecordingPage&>(fixture.session().os.printer);
-    int previewPages = 0;
-    WhenUp<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
-        previewPages = preview.findChild<QPrintPreviewWidget*>()->pageCount();
-        preview.reject();
-    });
-    Action("PrintPreviewItem")->trigger();
-    EXPECT_EQ(previewPages, 1);
-    EXPECT_TRUE(page.ops.empty());
+    test::WithModal(
+        [&](QWidget& preview) {
+            seen << "preview pages: " +
+                        std::to_string(preview.findChild<QPrintPreviewWidget*>()->pageCount());
+        },
+        [&] { Action("PrintPreviewItem")->trigger(); });
+    EXPECT_TRUE(Page().ops.empty());
 
     // No printer: declined, nothing is printed; accepted, the list goes to the PDF file chosen.
-    page.printerInstalled = false;
-    const std::string ask = "ask:No printer is installed.\n\nSave the pages as a PDF file?";
+    Page().printerInstalled = false;
     fixture.ui().answers = {false, true};
     Action("PrintToolsItem")->trigger();
-    EXPECT_EQ(fixture.ui().events, std::vector<std::string>{ask});
+    seen << fixture.ui().events;
     const std::string pdf = fixture.ProgramDir() + "Squares.pdf";
-    WhenUp<QFileDialog>([&](QFileDialog& dialog) {
-        dialog.selectFile(QString::fromStdString(pdf));
-        static_cast<QDialog&>(dialog).accept();
-    });
-    Action("PrintToolsItem")->trigger();
-    EXPECT_EQ(fixture.ui().events, (std::vector<std::string>{ask, ask}));
-    EXPECT_TRUE(page.ops.empty());
+    test::WithModal(
+        [&](QWidget& dialog) {
+            static_cast<QFileDialog&>(dialog).selectFile(QString::fromStdString(pdf));
+            static_cast<QDialog&>(dialog).accept();
+        },
+        [&] { Action("PrintToolsItem")->trigger(); });
+    seen << fixture.ui().events;
+    EXPECT_TRUE(Page().ops.empty());
     const test::PdfText printed = test::ReadPdf(TOOLING_PDFTOTEXT, pdf);
     // The words line after line: an angle list may wrap below its line, after the station names.
     std::string words;
     for (const std::string& line : test::PdfLines(printed)) {
         words += line + " ";
     }
-    const std::string tool = " A Station, B Auto Index idx, 0, 45 ";
-    EXPECT_EQ(words, "SQUARE TOOLS Tool Size Station Angles 10" + tool + "20" + tool + "30" + tool +
-                         "40" + tool);
-    EXPECT_EQ(printed.heights.size(), 1u);
+    seen << words << std::to_string(printed.heights.size()) + " page(s)";
 }
 
 }  // namespace

@@ -132,24 +132,5 @@ TEST_F(TurretFramesTest, PrintPrintsTheSheetOfTheChosenTurretAndPreviewShowsIt) 
     seen << Shown() << services.printer.ops << ui.events;
 }
 
-// The Standard Turrets menu of the main window runs the commands with the menus off meanwhile.
-TEST(TurretMenu, TheMainWindowsItemsRunTheTurretCommands) {
-    test::MainWindowFixture main;
-    QAction* file = test::Find<QMenu>(*main.window, "FileMenu")->menuAction();
-    main.window->show();
-    main.Action("TurretItem1")->trigger();
-    QWidget* nameFrame = test::Find<QWidget>(*main.window, "NameFrame");
-    EXPECT_TRUE(nameFrame->isVisible());
-    EXPECT_FALSE(file->isEnabled());
-    test::Find<QPushButton>(*main.window, "NameCncl")->click();
-    EXPECT_FALSE(nameFrame->isVisible());
-    EXPECT_TRUE(file->isEnabled());
-
-    main.Action("TurretItem3")->trigger();
-    EXPECT_EQ(main.fixture.ui().events,
-              (std::vector<std::string>{"beep", "message:No Saved Turrets !"}));
-    EXPECT_TRUE(file->isEnabled());
-}
-
 }  // namespace
 }  // namespace tooling::ui

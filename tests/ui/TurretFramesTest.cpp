@@ -33,14 +33,6 @@ class TurretFramesTest : public ::testing::Test, public test::TurretFixture {
         QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    void WriteTwoTurrets() {
-        WriteTurret("lkp", "Aft, 2\r\nFront, 1\r\n******\r\n");
-        WriteTurret("1", ReadTurret("0"));
-        WriteTurret("2",
-                    "1,B,Square,10,10,0,0,45,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n"
-                    "4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
-    }
-
     template <typename Widget>
     Widget* Find(const char* name) {
         return test::Find<Widget>(window, name);
@@ -100,23 +92,12 @@ TEST_F(TurretFramesTest, CreateFillSaveAndEditATurret) {
     seen << Shown();
 }
 
-TEST_F(TurretFramesTest, DeleteChosenTurretsFromTheList) {
-    WriteTwoTurrets();
-    frames->TurretItem_Click(4);
-    seen << Shown();
-    auto* list = Find<QListWidget>("ListMult");
-    test::ClickRow(*list, 0);
-    test::ClickRow(*list, 1);
-    ui.answers = {true};
-    Find<QPushButton>("ListOk")->click();
-    seen << ui.events << Shown() << ReadTurret("lkp");
-
-    frames->TurretItem_Click(2);
-    seen << ui.events << Shown();
-}
-
-TEST_F(TurretFramesTest, PrintPrintsTheSheetOfTheChosenTurretAndPreviewShowsIt) {
-    WriteTwoTurrets();
+TEST_F(TurretFramesTest, PrintAndPreviewTheChosenTurretThenDeleteBoth) {
+    WriteTurret("lkp", "Aft, 2\r\nFront, 1\r\n******\r\n");
+    WriteTurret("1", ReadTurret("0"));
+    WriteTurret("2",
+                "1,B,Square,10,10,0,0,45,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n"
+                "4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
     frames->TurretItem_Click(5);
     seen << Shown();
     // Preview shows the chosen turret's sheet without printing it, and the list stays up.
@@ -130,6 +111,15 @@ TEST_F(TurretFramesTest, PrintPrintsTheSheetOfTheChosenTurretAndPreviewShowsIt) 
     seen << Shown();
     Find<QPushButton>("ListOk")->click();
     seen << Shown() << services.printer.ops << ui.events;
+
+    frames->TurretItem_Click(4);
+    seen << Shown();
+    auto* list = Find<QListWidget>("ListMult");
+    test::ClickRow(*list, 0);
+    test::ClickRow(*list, 1);
+    ui.answers = {true};
+    Find<QPushButton>("ListOk")->click();
+    seen << ui.events << Shown() << ReadTurret("lkp");
 }
 
 }  // namespace

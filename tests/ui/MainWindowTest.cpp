@@ -328,10 +328,11 @@ TEST_F(MainWindowTest, ExportsTheChosenSpecialToolsToTheFolderBrowsedTo) {
 // The Standard Turrets menu runs the turret commands with the menus off meanwhile.
 TEST_F(MainWindowTest, TheStandardTurretsEntriesRunTheTurretCommands) {
     Action("TurretItem1")->trigger();
-    seen << test::Shown(*test::Find<QWidget>(*window, "NameFrame")) << MenusAndStatus();
-    Click(*window, "NameCncl");
-    seen << std::to_string(test::Find<QWidget>(*window, "NameFrame")->isVisible())
+    QWidget* nameFrame = test::Find<QWidget>(*window, "NameFrame");
+    seen << (nameFrame->isVisible() ? "shown " : "hidden ") + test::Shown(*nameFrame)
          << MenusAndStatus();
+    Click(*window, "NameCncl");
+    seen << (nameFrame->isVisible() ? "shown" : "hidden") << MenusAndStatus();
     Action("TurretItem3")->trigger();
     seen << fixture.ui().events << MenusAndStatus();
 }

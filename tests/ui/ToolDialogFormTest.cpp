@@ -67,6 +67,7 @@ TEST_F(ToolDialogFormTest, EnterAddsTheToolAndEscapeEndsTheLoop) {
     ClickStation(1);
     Find<QLineEdit>("DimBox1")->setFocus();
     Type("12.5");
+    seen << test::Shown(d);
     Key(Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(d.isVisible());

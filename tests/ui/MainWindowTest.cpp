@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrintPreviewWidget>
@@ -40,9 +41,9 @@ std::string Defaults(const std::vector<std::pair<int, char>>& records) {
 
 // The metric machine's library "Shop": four Squares of 10 to 40 (settings 1 to 4) in station
 // types 1 and 5 (an index station), the first the X shearing tool; a Rectangle loaded at 90
-// degrees; the special tools FLANGE and VENT with their drawings. Besides, the library "Alpha"
-// with a clearing tool, and the folders Out/Disc1 and Out/Disc2 to export to. The window shows
-// the Squares.
+// degrees; the special tools FLANGE and VENT with their drawings. Besides, the libraries "Alpha"
+// with a Diameter tool file and a clearing tool, and "Gamma", and the folders Out/Disc1 and
+// Out/Disc2 to export to. The window shows the Squares.
 class MainWindowTest : public ::testing::Test, public test::MainWindowFixture {
   protected:
     MainWindowTest() : MainWindowFixture(FixtureInstallation::kMetric, WriteLibraries) {
@@ -72,6 +73,8 @@ class MainWindowTest : public ::testing::Test, public test::MainWindowFixture {
         f.Write("Data/Tools/Metric/Shop.dft", Defaults({{1, 'B'}}));
         f.Write("Data/Tools/Metric/Alpha.lkp", "******\r\n");
         f.Write("Data/Tools/Metric/Alpha.dft", Defaults({{0, ' '}, {0, ' '}, {4, 'B'}}));
+        f.Write("Data/Tools/Metric/Alpha.A", "a Diameter's bytes");
+        f.Write("Data/Tools/Metric/Gamma.lkp", "******\r\n");
         f.Write("Out/Disc1/keep", "");
         f.Write("Out/Disc2/keep", "");
     }
@@ -323,6 +326,54 @@ TEST_F(MainWindowTest, ExportsTheChosenSpecialToolsToTheFolderBrowsedTo) {
     seen << fixture.ui().events << fixture.Read("Out/Disc2/FLANGE")
          << fixture.Read("Out/Disc2/VENT") << fixture.Read("Data/Data/Metric.xtl")
          << session().inst.ProgramDrive << MenusAndStatus();
+}
+
+// Create, with Escape in the name box, keys refused, the copy chosen; delete by a double click
+// answered No, then two libraries chosen.
+TEST_F(MainWindowTest, TheLibraryEntriesTakeKeysClicksAndDoubleClicks) {
+    const auto key = [](QWidget& dialog, Qt::Key key) {
+        QTest::keyClick(dialog.focusWidget(), key);
+    };
+    const auto closed = [](QWidget& dialog) { return dialog.isVisible() ? "open" : "closed"; };
+    Open("LibraryItem2", [&](QWidget& dialog) {
+        seen << test::Shown(dialog);
+        key(dialog, Qt::Key_Escape);
+        seen << closed(dialog);
+    });
+    Open("LibraryItem2", [&](QWidget& dialog) {
+        key(dialog, Qt::Key_Return);
+        seen << fixture.ui().events << test::Shown(dialog);
+        auto* box = test::Find<QLineEdit>(dialog, "LibraryBox");
+        QTest::keyClicks(box, "Shop/2,");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        test::Find<QComboBox>(dialog, "LibraryCombo")->setFocus();
+        key(dialog, Qt::Key_Down);
+        seen << test::Shown(dialog);
+        QTest::mouseClick(test::Find<QPushButton>(dialog, "LibraryOk"), Qt::LeftButton);
+        seen << closed(dialog) << fixture.ui().events;
+    });
+    EXPECT_EQ(fixture.Read("Data/Tools/Metric/Shop2.A"), "a Diameter's bytes");
+    seen << MenusAndStatus();
+
+    Open("LibraryItem3", [&](QWidget& dialog) {
+        seen << test::Shown(dialog);
+        test::ClickRow(*test::Find<QListWidget>(dialog, "LibraryList2"), 1, true);
+        seen << closed(dialog) << fixture.ui().events;
+    });
+    fixture.ui().answers = {true};
+    Open("LibraryItem3", [&](QWidget& dialog) {
+        test::ClickRow(*test::Find<QListWidget>(dialog, "LibraryList2"), 0);
+        test::ClickRow(*test::Find<QListWidget>(dialog, "LibraryList2"), 1);
+        seen << test::Shown(dialog);
+        QTest::mouseClick(test::Find<QPushButton>(dialog, "LibraryOk"), Qt::LeftButton);
+        seen << closed(dialog) << fixture.ui().events;
+    });
+    seen << MenusAndStatus();
+    for (const char* file : {"Shop2.lkp", "Alpha.lkp", "Gamma.lkp"}) {
+        seen << file + std::string(fixture.Exists("Data/Tools/Metric/" + std::string(file))
+                                       ? " kept"
+                                       : " deleted");
+    }
 }
 
 // The Standard Turrets menu runs the turret commands with the menus off meanwhile.

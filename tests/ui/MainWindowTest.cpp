@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTableView>

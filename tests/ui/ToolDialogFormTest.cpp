@@ -2,26 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 
 #include "core/Session.h"
 #include "library/LibrarySetUp.h"
 #include "library/ToolFile.h"
-#include "tests/support/FixtureInstallation.h"
+#include "tests/ui/Screen.h"
+#include "ui/OutlineView.h"
 
 namespace tooling::ui {
 namespace {
 
 using test::FixtureInstallation;
-using Events = std::vector<std::string>;
 
 class ToolDialogFormTest : public ::testing::Test {
   protected:
@@ -41,79 +35,40 @@ class ToolDialogFormTest : public ::testing::Test {
         return *form;
     }
     template <typename Widget>
-    Widget* Find(const QString& name) {
-        return form->findChild<Widget*>(name);
+    Widget* Find(const char* name) {
+        return test::Find<Widget>(*form, name);
     }
-    void ClickStation(int row) {
-        auto* list = Find<QListWidget>(QStringLiteral("StnList"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-    }
-
-    // What the user sees: the form's name and title, then the visible frames and controls in
-    // creation order (frame titles, labels, box texts in quotes, "~" before a disabled box, list
-    // entries with "*" after the selected ones, a tick box with [x] or [ ]), and the focus.
-    std::string Shown() const {
-        QStringList parts{form->objectName() + " " + form->windowTitle()};
-        for (const QWidget* widget : form->findChildren<QWidget*>()) {
-            QString part;
-            if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-                part = "[" + frame->title() + "]";
-            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-                part = label->text();
-            } else if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
-                part = (box->isEnabled() ? "'" : "~'") + box->text() + "'";
-            } else if (const auto* tick = qobject_cast<const QCheckBox*>(widget)) {
-                part = tick->text() + (tick->isChecked() ? "[x]" : "[ ]");
-            } else if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
-                QStringList entries;
-                for (int i = 0; i < list->count(); ++i) {
-                    entries << list->item(i)->text() + (list->item(i)->isSelected() ? "*" : "");
-                }
-                part = entries.join(",");
-            }
-            if (widget->isVisible() && !part.isEmpty()) {
-                parts << part;
-            }
-        }
-        parts << "focus " + QApplication::focusWidget()->objectName();
-        return parts.join(" | ").toStdString();
-    }
+    void ClickStation(int row) { test::ClickRow(*Find<QListWidget>("StnList"), row); }
+    static void Type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+    static void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
     FixtureInstallation fixture{FixtureInstallation::kMetric};
     std::unique_ptr<ToolDialogForm> form;
+    test::Transcript seen{fixture.Root()};
 };
 
 TEST_F(ToolDialogFormTest, KeywayShowsItsBoxesAndRefusesLetters) {
     Open(11);
-    const std::string others =
-        "B Station,C Station,D Station,B Auto Index,C Auto Index,Multi-Tool Station";
-    EXPECT_EQ(Shown(),
-              "ToolK Add Keyway | [Tool Dimensions] | Tool Diameter : | '' | Tool Height : | '' | "
-              "Key Width : | '' | Rounded :  [ ] | [Stations] | A Station," +
-                  others + " | [Angles] | ~'' | ~'' | ~'' | ~'' | ~'' | ~'' | focus DimBox1");
-
-    QTest::keyClicks(QApplication::focusWidget(), "1a0,");
-    EXPECT_EQ(fixture.ui().events, (Events{"beep", "beep"}));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "13");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "6");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Rounded
+    seen << form->objectName() << test::Shown(*form);
+    Type("1a0,");
+    seen << fixture.ui().events;
+    Key(Qt::Key_Tab);
+    Type("13");
+    Key(Qt::Key_Tab);
+    Type("6");
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Space);  // Rounded
     ClickStation(0);
-    EXPECT_EQ(Shown(),
-              "ToolK Add Keyway | [Tool Dimensions] | Tool Diameter : | '10' | Tool Height : | "
-              "'13' | Key Width : | '6' | Rounded :  [x] | [Stations] | A Station*," +
-                  others + " | [Angles] | '0' | '90' | '180' | '270' | '' | '' | focus StnList");
+    seen << test::Shown(*form);
 }
 
 TEST_F(ToolDialogFormTest, EnterAddsTheToolAndEscapeEndsTheLoop) {
     ToolDialogForm& d = Open(2);
     ClickStation(1);
-    Find<QLineEdit>(QStringLiteral("DimBox1"))->setFocus();
-    QTest::keyClicks(QApplication::focusWidget(), "12.5");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    Find<QLineEdit>("DimBox1")->setFocus();
+    Type("12.5");
+    seen << test::Shown(d);
+    Key(Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(session().cmd.AddAgain);
@@ -129,6 +84,38 @@ TEST_F(ToolDialogFormTest, EnterAddsTheToolAndEscapeEndsTheLoop) {
     EXPECT_FALSE(session().cmd.AddAgain);
     EXPECT_EQ(library::ReadToolFile(session(), 'B').size(), 1U);
     EXPECT_TRUE(fixture.ui().events.empty());
+}
+
+// The picture beside the boxes: "none", or the outline's size, then the caption and the note.
+TEST_F(ToolDialogFormTest, RectanglesOutlineFollowsTheTypedBoxesAndTheStation) {
+    Open(4);
+    const auto* view = Find<OutlineView>("Outline");
+    ASSERT_TRUE(view != nullptr && view->isVisible());
+    const auto picture = [&] {
+        QString text = QStringLiteral("none");
+        if (view->outline()) {
+            text = QString::number(view->outline()->extents.Width()) + " x " +
+                   QString::number(view->outline()->extents.Height());
+        }
+        seen << QStringList{text, view->caption(), view->note()}.join(" | ");
+    };
+    // The tool file keeps no tool of 1000 or more.
+    const std::pair<const char*, const char*> typed[] = {
+        {"DimBox1", "20"}, {"DimBox2", "(5"}, {"DimBox2", "*2"},
+        {"DimBox2", ")"},  {"DimBox2", "\b"}, {"DimBox2", ")"},
+        {"DimBox1", "0"},  {"DimBox1", "0"},  {"DimBox1", "\b"},
+    };
+    picture();
+    for (const auto& [box, keys] : typed) {
+        QTest::keyClicks(Find<QLineEdit>(box), keys);
+        picture();
+    }
+    // A fixed station proposes 0 and 90; at the second box the tool sits at 90.
+    ClickStation(0);
+    Find<QLineEdit>("AngBox2")->setFocus();
+    picture();
+    ClickStation(4);  // B Auto Index
+    picture();
 }
 
 }  // namespace

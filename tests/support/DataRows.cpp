@@ -113,4 +113,14 @@ std::vector<double> NumbersOf(std::string_view field) {
     return numbers;
 }
 
+std::array<float, 4> DimsOf(std::string_view field) {
+    const std::vector<double> numbers = NumbersOf(field);
+    EXPECT_EQ(numbers.size(), 4U) << "not four dimensions: \"" << field << "\"";
+    std::array<float, 4> dims{};
+    for (std::size_t i = 0; i < dims.size() && i < numbers.size(); ++i) {
+        dims[i] = static_cast<float>(numbers[i]);
+    }
+    return dims;
+}
+
 }  // namespace tooling::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,5 +26,7 @@ double NumberOf(std::string_view field);
 // The parts of a field between separators, and the numbers of a field's blank-separated parts.
 std::vector<std::string> Split(std::string_view field, char separator);
 std::vector<double> NumbersOf(std::string_view field);
+// The four numbers of a field as a tool's stored dimensions.
+std::array<float, 4> DimsOf(std::string_view field);
 
 }  // namespace tooling::test

@@ -10,11 +10,13 @@
 #include "core/Session.h"
 #include "library/LibrarySetUp.h"
 #include "library/ToolFile.h"
+#include "tests/support/DataRows.h"
 #include "tests/support/FixtureInstallation.h"
 
 namespace tooling::tools {
 namespace {
 
+using test::DataRow;
 using test::FixtureInstallation;
 using Events = std::vector<std::string>;
 using Texts = std::vector<std::string>;
@@ -71,10 +73,11 @@ class ToolDialogTest : public ::testing::Test {
         dialog->Form_Load();
         return *dialog;
     }
-    void Select(const std::vector<std::size_t>& lines) {
+    template <typename Line = std::size_t>
+    void Select(const std::vector<Line>& lines) {
         dialog->stnSelected.assign(dialog->stnLines.size(), false);
-        for (std::size_t line : lines) {
-            dialog->stnSelected[line] = true;
+        for (const Line line : lines) {
+            dialog->stnSelected.at(static_cast<std::size_t>(line)) = true;
         }
         dialog->StnList_Click();
     }
@@ -103,40 +106,27 @@ class ToolDialogTest : public ::testing::Test {
 
 TEST_F(ToolDialogTest, AddAndEditCaptionsPromptsAndLoadedTexts) {
     Start(FixtureInstallation::kMetric);
-    const std::string key = "Tool Diameter :|Tool Height :|Key Width :";
-    // clang-format off
-    const std::tuple<std::int16_t, char, std::string, std::string, std::array<float, 4>, Texts>
-        rows[] = {
-            {1, 'A', "Diameter", "Diameter :", {12.3456F, 12.3456F, 0, 0}, {"12.346"}},
-            {2, 'B', "Square", "Tool Width :", {10, 10, 0, 0}, {"10"}},
-            {3, 'C', "Radiused Square", "Tool Width :|Corner Radius :", {10, 10, 0, 4.999F},
-             {"10", "4.999"}},
-            {5, 'E', "Radiused Rectangle", "Tool Length :|Tool Width :|Corner Radius :",
-             {20, 10, 0, 2}, {"20", "10", "2"}},
-            {7, 'G', "Single-D", "Tool Diameter :|Tool Height :", {10, 8, 0, 0}, {"10", "8"}},
-            {10, 'J', "Hexagon", "Width (A / F) :", {10, 11.547F, 0, 0}, {"10"}},
-            {11, 'K', "Keyway", key, {10, 13, -6, 0}, {"10", "13", "6"}},
-            {11, 'K', "Keyway", key, {10, 9.5F, 6, 0}, {"10", "9.5", "6"}},
-            {13, 'M', "Cruciform", "Tool Length :|Tool Web :|Tool Radius :", {20, 20, 6, 7},
-             {"20", "6", "7"}},
-            {21, 'A', "Router", "Diameter :", {6, 6, 0, 0}, {"6"}},
-        };
-    // clang-format on
-    for (const auto& [shapeNo, code, name, prompts, dims, texts] : rows) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-loads.txt")) {
+        SCOPED_TRACE("line " + std::to_string(row.line));
+        const std::int16_t shapeNo = static_cast<std::int16_t>(std::stoi(row.fields[0]));
+        const char code = row.fields.at(1)[0];
+        const std::string& name = row.fields.at(2);
+        const std::array<float, 4> dims = test::DimsOf(row.fields.at(4));
+        const Texts texts = test::Split(row.fields.at(5), ';');
         std::filesystem::remove(library::ToolFilePath(session(), code));
         Store(code, Rec(code, name, dims, {{2, 10}}, kZero));
         for (const std::int16_t recNo : {0, 1}) {
             const ToolDialog& d = Open(shapeNo, recNo);
             std::string shownPrompts;
             for (const std::string& prompt : d.prompts) {
-                shownPrompts += (shownPrompts.empty() ? "" : "|") + prompt;
+                shownPrompts += (shownPrompts.empty() ? "" : ";") + prompt;
             }
             EXPECT_EQ(d.caption, (recNo == 0 ? "Add " : "Edit ") + name);
             EXPECT_EQ(d.dimFrameCaption, "Tool Dimensions");
-            EXPECT_EQ(shownPrompts, prompts);
-            EXPECT_EQ(d.boxTexts, recNo == 0 ? Texts(texts.size()) : texts) << name;
+            EXPECT_EQ(shownPrompts, row.fields.at(3));
+            EXPECT_EQ(d.boxTexts, recNo == 0 ? Texts(texts.size()) : texts);
             EXPECT_EQ(d.keyRoundVisible, shapeNo == 11);
-            EXPECT_EQ(d.keyRoundChecked, recNo == 1 && dims[2] < 0) << name;
+            EXPECT_EQ(d.keyRoundChecked, recNo == 1 && dims[2] < 0);
             EXPECT_EQ(d.angFrameVisible, shapeNo != 1 && shapeNo != 21);
             EXPECT_TRUE(d.paramPanelVisible);
             EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::DimBox, 1}));
@@ -199,24 +189,15 @@ TEST_F(ToolDialogTest, OkStoresTheRecordAndCancelEndsTheAddLoop) {
 
 TEST_F(ToolDialogTest, RefusalsKeepTheDialogOpenAndWriteNothing) {
     Start(FixtureInstallation::kMetric);
-    const std::tuple<std::int16_t, Texts, std::vector<std::size_t>, bool, std::string> rows[] = {
-        {1, {"0"}, {0}, false, "Invalid Tool Dimension !"},
-        {2, {"abc"}, {0}, false, "Invalid Tool Dimension !"},
-        {21, {"1000"}, {0}, false, "Invalid Tool Dimension !"},
-        {3, {"10", "5"}, {0}, false, "Invalid Tool Dimension(s) !"},
-        {11, {"10", "9.5", "6"}, {0}, true, "Invalid Tool Dimension(s) !"},
-        {11, {"10", "20", "12"}, {0}, false, "Invalid Tool Dimension(s) !"},
-        {13, {"20", "6", "7.001"}, {}, false, "Invalid Tool Dimension(s) !"},  // checked first
-        {2, {"10"}, {}, false, "Station Type Must Be Selected !"},
-    };
-    for (const auto& [shapeNo, texts, lines, rounded, message] : rows) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-refusals.txt")) {
         ui().events.clear();
-        Open(shapeNo);
+        Open(static_cast<std::int16_t>(std::stoi(row.fields[0])));
+        const Texts texts = test::Split(row.fields.at(1), ';');
         dialog->boxTexts = texts;
-        dialog->keyRoundChecked = rounded;
-        Select(lines);
+        dialog->keyRoundChecked = row.fields.at(3) == "round";
+        Select(test::NumbersOf(row.fields.at(2)));
         dialog->InptOk_Click();
-        EXPECT_EQ(ui().events, (Events{"beep", "message:" + message})) << texts.front();
+        EXPECT_EQ(ui().events, (Events{"beep", "message:" + row.fields.at(4)})) << row.line;
         EXPECT_FALSE(dialog->closed);
         EXPECT_EQ(dialog->boxTexts, texts);
     }

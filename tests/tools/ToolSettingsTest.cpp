@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/support/DataRows.h"
 #include "tests/support/LibraryFixture.h"
 
 namespace tooling::tools {
@@ -44,32 +45,18 @@ class ToolSettingsTest : public ::testing::Test {
 };
 
 TEST_F(ToolSettingsTest, ToolRunWritesTheExchangeFileAndReadsTheNumberBack) {
-    // What the program leaves in the file (nothing: the file as written), the number handed in,
-    // what the program found, the number read back.
-    const std::tuple<std::optional<std::string>, std::int32_t, std::string, std::int32_t> rows[] = {
-        {" 5 \r\nMild Steel\r\n 12 \r\n******\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n",
-         12},
-        {std::nullopt, 7, " 5 \r\nMild Steel\r\n 7 \r\n******\r\n", 7},
-        {std::nullopt, 0, " 5 \r\nMild Steel\r\n 1 \r\n******\r\n", 1},
-        {std::nullopt, -4, " 5 \r\nMild Steel\r\n 1 \r\n******\r\n", 1},
-        {std::nullopt, 40000, " 5 \r\nMild Steel\r\n 40000 \r\n******\r\n", 40000},
-        {"5,Steel,0\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n", 1},
-        {"5\r\nSteel\r\n-8\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n", 1},
-        {"5\r\nSteel\r\n6.5\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n", 6},
-        {"5\r\nSteel\r\n7.5 more\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n", 8},
-        {"5\r\nSteel\r\nnone\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n", 1},
-        {"5\r\nSteel\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n", 1},
-        {"5\r\nSteel\r\n99999999999\r\n", 3, " 5 \r\nMild Steel\r\n 3 \r\n******\r\n", 2147483647},
-    };
-    for (const auto& [left, handedIn, written, readBack] : rows) {
-        reply = left;
+    std::size_t runs = 0;
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "settings-exchange.txt")) {
+        reply = row.fields[0] == "none" ? std::nullopt : std::optional(row.fields[0]);
         log.clear();
-        EXPECT_EQ(Run(5, handedIn), readBack) << written;
-        EXPECT_EQ(found, written);
+        EXPECT_EQ(Run(5, std::stoi(row.fields.at(1))), std::stoi(row.fields.at(3)))
+            << "line " << row.line;
+        EXPECT_EQ(found, row.fields.at(2));
         EXPECT_EQ(log, " off run on");
         EXPECT_FALSE(test::FileExists(Exchange()));
+        ++runs;
     }
-    EXPECT_EQ(fixture.fakes.process.started, std::vector<std::string>(std::size(rows), Program()));
+    EXPECT_EQ(fixture.fakes.process.started, std::vector<std::string>(runs, Program()));
     EXPECT_TRUE(fixture.ui.events.empty());
 }
 

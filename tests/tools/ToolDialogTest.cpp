@@ -12,12 +12,14 @@
 #include "library/ToolFile.h"
 #include "tests/support/DataRows.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/ToolRecords.h"
 
 namespace tooling::tools {
 namespace {
 
 using test::DataRow;
 using test::FixtureInstallation;
+using test::ToolFileBytes;
 using Events = std::vector<std::string>;
 using Texts = std::vector<std::string>;
 using Angles = std::array<std::string, kAngleBoxes>;
@@ -91,13 +93,6 @@ class ToolDialogTest : public ::testing::Test {
     std::string FileBytes(char code) {
         return test::ReadFile(library::ToolFilePath(session(), code));
     }
-    std::string Bytes(const std::vector<ToolRec>& recs) {
-        std::string bytes;
-        for (const ToolRec& rec : recs) {
-            bytes += library::ToolRecBytes(rec);
-        }
-        return bytes;
-    }
     void Store(char code, const ToolRec& rec) { library::InsertTool(session(), code, rec, 0); }
 
     std::unique_ptr<FixtureInstallation> fixture;
@@ -141,8 +136,8 @@ TEST_F(ToolDialogTest, ImperialDisplayTypesAndShowsInches) {
     Add(1, {"10/25.4"}, {0});
     EXPECT_TRUE(ui().events.empty());
     EXPECT_EQ(FileBytes('A'),
-              Bytes({Rec('A', "Diameter", {10, 10, 0, 0}, {{1, 10}}, kZero),
-                     Rec('A', "Diameter", {25.4F, 25.4F, 0, 0}, {{1, 10}}, kZero)}));
+              ToolFileBytes({Rec('A', "Diameter", {10, 10, 0, 0}, {{1, 10}}, kZero),
+                             Rec('A', "Diameter", {25.4F, 25.4F, 0, 0}, {{1, 10}}, kZero)}));
     EXPECT_EQ(Open(1, 1).boxTexts, Texts{"0.3937"});
     EXPECT_EQ(Open(1, 2).boxTexts, Texts{"1"});
     session().machine.ImperialDisplay = false;
@@ -158,7 +153,8 @@ TEST_F(ToolDialogTest, OkStoresTheRecordAndCancelEndsTheAddLoop) {
     const ToolRec rectangle =
         Rec('D', "Rectangle", {10, 5, 0, 0}, {{2, 10}, {3, 11}}, {0, 90, kNo, kNo, kNo, kNo});
     const std::string bytes = FileBytes('D');
-    EXPECT_EQ(bytes, Bytes({rectangle}));  // the layout: ToolRecord.HoldsEveryFieldAtItsOffset
+    EXPECT_EQ(bytes,
+              ToolFileBytes({rectangle}));  // the layout: ToolRecord.HoldsEveryFieldAtItsOffset
 
     ToolDialog& next = Open(4);
     EXPECT_EQ(next.stnSelected, (std::vector<bool>{false, true, true, false, false, false, false}));
@@ -172,7 +168,7 @@ TEST_F(ToolDialogTest, OkStoresTheRecordAndCancelEndsTheAddLoop) {
     ToolRec marked = rectangle;
     marked.DefMark = 1;
     marked.SettingsNo = 0;
-    test::WriteFile(library::ToolFilePath(session(), 'D'), Bytes({marked}));
+    test::WriteFile(library::ToolFilePath(session(), 'D'), ToolFileBytes({marked}));
     session().cmd.AddAgain = true;
     ToolDialog& edit = Open(4, 1);
     EXPECT_EQ(edit.stnSelected, (std::vector<bool>{false, true, true, false, false, false, false}));
@@ -183,7 +179,7 @@ TEST_F(ToolDialogTest, OkStoresTheRecordAndCancelEndsTheAddLoop) {
     EXPECT_TRUE(session().cmd.AddAgain);
     ToolRec edited = rectangle;
     edited.Dims = {30, 20, 0, 0};
-    EXPECT_EQ(FileBytes('D'), Bytes({edited}));
+    EXPECT_EQ(FileBytes('D'), ToolFileBytes({edited}));
     EXPECT_TRUE(ui().events.empty());
 }
 
@@ -222,9 +218,10 @@ TEST_F(ToolDialogTest, RememberedStationChoiceCoversLongListsAndSevenSelections)
     session().cmd.StnLidx[7] = 1;  // no such line
     Add(2, {"10"}, {0, 1, 2, 3, 4, 5, 6});
     EXPECT_TRUE(ui().events.empty());
-    EXPECT_EQ(FileBytes('B'), Bytes({Rec('B', "Square", {10, 10, 0, 0},
-                                         {{1, 10}, {2, 10}, {3, 11}, {4, 12}, {5, 20}, {6, 21}},
-                                         {0, 45, kNo, kNo, kNo, kNo})}));
+    EXPECT_EQ(FileBytes('B'),
+              ToolFileBytes({Rec('B', "Square", {10, 10, 0, 0},
+                                 {{1, 10}, {2, 10}, {3, 11}, {4, 12}, {5, 20}, {6, 21}},
+                                 {0, 45, kNo, kNo, kNo, kNo})}));
     const std::vector<std::int16_t> remembered(session().cmd.StnLidx.begin(),
                                                session().cmd.StnLidx.begin() + 9);
     EXPECT_EQ(remembered, (std::vector<std::int16_t>{1, 1, 1, 1, 1, 1, 0, 1, 0}));
@@ -238,7 +235,8 @@ TEST_F(ToolDialogTest, SingleStationIsSelectedWhenAdding) {
     EXPECT_FALSE(add.paramPanelVisible);
     add.boxTexts = {"6"};
     add.InptOk_Click();
-    EXPECT_EQ(FileBytes('A'), Bytes({Rec('A', "Diameter", {6, 6, 0, 0}, {{1, 40}}, kZero)}));
+    EXPECT_EQ(FileBytes('A'),
+              ToolFileBytes({Rec('A', "Diameter", {6, 6, 0, 0}, {{1, 40}}, kZero)}));
 
     // Editing shows the record's stations only.
     ToolRec other = Rec('A', "Diameter", {8, 8, 0, 0}, {{5, 10}}, kZero);
@@ -290,7 +288,8 @@ TEST_F(ToolDialogTest, AngleFrameAndStoredAnglesFollowTheStationKinds) {
         dialog->boxTexts = {"10", "8"};
         dialog->angTexts = boxes;
         dialog->InptOk_Click();
-        EXPECT_EQ(FileBytes('G'), Bytes({Rec('G', "Single-D", {10, 8, 0, 0}, {{1, 10}}, stored)}))
+        EXPECT_EQ(FileBytes('G'),
+                  ToolFileBytes({Rec('G', "Single-D", {10, 8, 0, 0}, {{1, 10}}, stored)}))
             << boxes[0];
     }
     EXPECT_TRUE(ui().events.empty());
@@ -321,7 +320,7 @@ TEST_F(ToolDialogTest, SpecialToolsTakeTheirDrawingsExtents) {
     }
     const ToolRec bracket = Rec('S', "Bracket", {25.46F, 10.12F, 0, 0}, {{1, 10}}, kZero);
     EXPECT_EQ(FileBytes('S'),
-              Bytes({bracket, Rec('S', "Missing", {12, 12, 0, 0}, {{1, 10}}, kZero)}));
+              ToolFileBytes({bracket, Rec('S', "Missing", {12, 12, 0, 0}, {{1, 10}}, kZero)}));
 
     // Editing keeps the name; stations and angles change.
     session().cmd.SpecialName.clear();

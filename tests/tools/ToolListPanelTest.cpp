@@ -9,7 +9,9 @@
 #include "core/Text.h"
 #include "library/ToolFile.h"
 #include "numeric/NumText.h"
+#include "tests/support/DataRows.h"
 #include "tests/support/LibraryFixture.h"
+#include "tests/support/ToolRecords.h"
 #include "tools/ToolShapes.h"
 
 namespace tooling::tools {
@@ -54,11 +56,7 @@ class ToolListPanelTest : public ::testing::Test {
     }
 
     void WriteTools(char shape, const std::vector<ToolRec>& recs) {
-        std::string bytes;
-        for (const ToolRec& rec : recs) {
-            bytes += library::ToolRecBytes(rec);
-        }
-        test::WriteFile(fixture.ToolPath(std::string("Shop.") + shape), bytes);
+        test::WriteFile(fixture.ToolPath(std::string("Shop.") + shape), test::ToolFileBytes(recs));
     }
 
     // The settings numbers of the file's tools, in file order.
@@ -97,20 +95,13 @@ TEST_F(ToolListPanelTest, EditAndDeleteListTheValidToolsOfTheShape) {
     WriteTools('A', {Tool('A', 6, 1)});
     WriteTools('C', {Tool('C', 0.1F, 1), Tool('C', 8, 2)});
     WriteTools('S', {Special("Hook", 1), Special("", 2)});
-    // Shape, edit (else delete), what the panel shows.
-    const std::tuple<std::int16_t, bool, std::string> rows[] = {
-        {2, true,
-         "Edit Square mode 2 bar 0..0 [1 10|A Station|0*] [3 20|A Station|0] [5 30|A Station|0]"},
-        {3, false, "Delete Rad-Square mode 3 bar 0..0 [2 8r0|A Station|0*]"},
-        {1, true, "Edit Diameter mode 2 bar 0..0 [1 6|A Station|*]"},
-        {kRouterShapeNo, false, "Delete Router mode 3 bar 0..0 [1 6|A Station|*]"},
-        {14, true, "Edit Special mode 2 bar 0..0 [1 Hook|A Station|0*]"},
-    };
-    for (const auto& [shapeNo, edit, shown] : rows) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "panel-lists.txt")) {
+        const auto shapeNo = static_cast<std::int16_t>(std::stoi(row.fields[0]));
+        const bool edit = row.fields.at(1) == "edit";
         Shape(shapeNo);
         session.cmd.EditRecNo = 9;
         EXPECT_TRUE(edit ? panel.EditTool_Click() : panel.DeleteTool_Click());
-        EXPECT_EQ(Shown(), shown);
+        EXPECT_EQ(Shown(), row.fields.at(2)) << "line " << row.line;
         EXPECT_EQ(panel.header, ListHeader(shapeNo));
         EXPECT_EQ(panel.MultiSelect(), !edit);
         panel.ToolCncl_Click();

@@ -14,6 +14,7 @@
 #include "library/ToolFile.h"
 #include "tests/support/DataRows.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/tools/Transcript.h"
 #include "tools/DialogOutline.h"
 
 namespace tooling::tools {
@@ -22,20 +23,6 @@ namespace {
 using test::FixtureInstallation;
 using Texts = std::vector<std::string>;
 using library::ToolRec;
-
-template <typename Range>
-std::string Joined(const Range& parts, const char* separator = ";") {
-    std::string text;
-    for (const auto& part : parts) {
-        text += text.empty() ? "" : separator;
-        if constexpr (std::is_arithmetic_v<std::decay_t<decltype(part)>>) {
-            text += std::to_string(part);
-        } else {
-            text += part;
-        }
-    }
-    return text;
-}
 
 std::string Number(double value) {
     char text[32];
@@ -89,18 +76,8 @@ std::vector<std::string> TypesOfKinds(const std::vector<int>& kinds) {
     return lines;
 }
 
-// Each test notes the dialog, what the user was told and the tool files as it goes; the notes
-// are compared whole with the test's transcript beside the tests.
-class ToolDialogTest : public ::testing::Test {
+class ToolDialogTest : public TranscriptTest {
   protected:
-    void TearDown() override {
-        if (!transcript.empty()) {
-            const std::string name =
-                ::testing::UnitTest::GetInstance()->current_test_info()->name();
-            EXPECT_EQ(transcript, test::ReadFile(TOOLING_DATA_DIR "dialog/" + name + ".txt"));
-        }
-    }
-
     // Starts the program on a fixture machine, with another station-type file when given.
     void Start(int machine, const std::vector<std::string>& types = {}) {
         fixture = std::make_unique<FixtureInstallation>(machine);
@@ -155,7 +132,6 @@ class ToolDialogTest : public ::testing::Test {
 
     std::unique_ptr<FixtureInstallation> fixture;
     std::unique_ptr<ToolDialog> dialog;
-    std::string transcript;
 };
 
 TEST_F(ToolDialogTest, AddAndEditOfEachShape) {

@@ -2,17 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "tests/support/DataRows.h"
 #include "tests/support/LibraryFixture.h"
+#include "tests/tools/Transcript.h"
 
 namespace tooling::tools {
 namespace {
 
-class ToolSettingsTest : public ::testing::Test {
+class ToolSettingsTest : public TranscriptTest {
   protected:
     ToolSettingsTest() : session(fixture.session) {
         session.inst.ProgramDir = fixture.dir.path() + "Program/";
@@ -35,6 +38,26 @@ class ToolSettingsTest : public ::testing::Test {
     std::int32_t Run(int code, std::int32_t settingsNo) {
         return RunToolSettings(session, code, settingsNo,
                                [this](bool on) { log += on ? " on" : " off"; });
+    }
+
+    // Notes the step's result, the dialog's enabling and the program's runs, what the program
+    // found, the messages, and an exchange file left behind.
+    void Note(const std::string& step, std::int32_t result) {
+        std::replace(found.begin(), found.end(), '\r', '|');
+        std::replace(found.begin(), found.end(), '\n', '|');
+        transcript += step + ": " + std::to_string(result) + log + " found " + found;
+        for (std::string event : fixture.ui.events) {
+            const std::size_t dir = event.find(session.inst.ProgramDir);
+            transcript += " {" +
+                          (dir == std::string::npos
+                               ? event
+                               : event.replace(dir, session.inst.ProgramDir.size(), "<program>/")) +
+                          "}";
+        }
+        transcript += test::FileExists(Exchange()) ? " file left\n" : "\n";
+        found.clear();
+        log.clear();
+        fixture.ui.events.clear();
     }
 
     test::LibraryFixture fixture;
@@ -60,48 +83,27 @@ TEST_F(ToolSettingsTest, ToolRunWritesTheExchangeFileAndReadsTheNumberBack) {
     EXPECT_TRUE(fixture.ui.events.empty());
 }
 
-TEST_F(ToolSettingsTest, ProgramThatRemovesTheFileOrCannotStartKeepsTheNumber) {
+TEST_F(ToolSettingsTest, MainWindowRunAndRunsThatFail) {
+    reply = " 5 \r\nMild Steel\r\n 12 \r\n******\r\n";
+    Note("main window run", RunMainToolSettings(session));
+    EXPECT_EQ(fixture.fakes.process.started, std::vector<std::string>{Program()});
+
+    std::filesystem::remove(Program());
+    Note("no program, tool run", Run(5, 9));
+    Note("no program, main window run", RunMainToolSettings(session));
+    test::WriteFile(Program(), "settings program stand-in\n");
+    fixture.fs.failOn = "Settings.cfg";
+    Note("exchange file unwritable, tool run", Run(5, 0));
+    Note("exchange file unwritable, main window run", RunMainToolSettings(session));
+    EXPECT_EQ(fixture.fakes.process.started.size(), 1U);
+
+    fixture.fs.failOn.clear();
     fixture.fakes.process.whileRunning = [this](const std::string&) {
         std::filesystem::remove(Exchange());
     };
-    EXPECT_EQ(Run(5, 9), 9);
+    Note("program removes the file", Run(5, 9));
     fixture.fakes.process.starts = false;
-    EXPECT_EQ(Run(5, 9), 9);
-    EXPECT_FALSE(test::FileExists(Exchange()));
-    EXPECT_EQ(log, " off on off on");
-}
-
-TEST_F(ToolSettingsTest, MainWindowRunHandsOverTheCodeFourAndReadsNothing) {
-    reply = " 5 \r\nMild Steel\r\n 12 \r\n******\r\n";
-    EXPECT_TRUE(RunMainToolSettings(session));
-    EXPECT_EQ(found, "4\r\n******\r\n");
-    EXPECT_FALSE(test::FileExists(Exchange()));
-    EXPECT_EQ(fixture.fakes.process.started, std::vector<std::string>{Program()});
-    EXPECT_TRUE(fixture.ui.events.empty());
-}
-
-TEST_F(ToolSettingsTest, MissingProgramOrUnwritableFileIsRefused) {
-    const std::vector<std::string> unavailable = {"beep",
-                                                  "message:Tool Settings are Unavailable !"};
-    std::filesystem::remove(Program());
-    EXPECT_EQ(Run(5, 9), 1);
-    EXPECT_EQ(fixture.ui.events, unavailable);
-    fixture.ui.events.clear();
-    EXPECT_FALSE(RunMainToolSettings(session));
-    EXPECT_EQ(fixture.ui.events, unavailable);
-    EXPECT_FALSE(test::FileExists(Exchange()));
-
-    test::WriteFile(Program(), "settings program stand-in\n");
-    fixture.fs.failOn = "Settings.cfg";
-    const std::vector<std::string> refused = {"beep",
-                                              "message:\"" + Exchange() + "\": Permission denied"};
-    fixture.ui.events.clear();
-    EXPECT_EQ(Run(5, 0), 1);
-    EXPECT_EQ(fixture.ui.events, refused);
-    fixture.ui.events.clear();
-    EXPECT_FALSE(RunMainToolSettings(session));
-    EXPECT_EQ(fixture.ui.events, refused);
-    EXPECT_TRUE(fixture.fakes.process.started.empty());
+    Note("program does not start", Run(5, 9));
 }
 
 }  // namespace

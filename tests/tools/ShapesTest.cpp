@@ -1,4 +1,5 @@
-// The shapes: their names and list headings, the dimensions each stores, and the chosen shape.
+// The shapes: their names and list headings, the dimensions each stores and their size texts,
+// and the chosen shape.
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <tuple>
 
 #include "core/Session.h"
+#include "library/ToolSizeText.h"
 #include "tests/support/DataRows.h"
 #include "tests/support/TestServices.h"
 #include "tools/ShapeChoice.h"
@@ -46,6 +48,20 @@ TEST(ShapeRules, StoredDimensionsAndTheirLimits) {
         EXPECT_EQ(
             ShapeDims(row.fields[0][0], test::NumbersOf(row.fields[2]), row.fields[1] == "round"),
             stored)
+            << "line " << row.line;
+    }
+}
+
+TEST(ToolSizeText, EveryShapeJoinsItsDimensionsWithItsLetters) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "tool-size-texts.txt")) {
+        library::ToolRec rec;
+        rec.Dims = test::DimsOf(row.fields.at(1));
+        if (row.fields.size() > 5) {
+            rec.Descr = library::PaddedDescr(row.fields[5]);
+        }
+        EXPECT_EQ(library::ToolSizeText(row.fields[0][0], rec, row.fields.at(2) == "in",
+                                        std::stoi(row.fields.at(3))),
+                  row.fields.at(4))
             << "line " << row.line;
     }
 }

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/Text.h"
 #include "library/ToolFile.h"
+#include "tests/support/DataRows.h"
 #include "tests/support/LibraryFixture.h"
 #include "tests/tools/Transcript.h"
 #include "tools/ToolShapes.h"
@@ -15,6 +17,26 @@ namespace tooling::tools {
 namespace {
 
 using library::ToolRec;
+using test::DataRow;
+
+// A record of the dimensions in a data field, with stations written "type/kind" and angles.
+ToolRec Rec(std::string_view dims, std::string_view stations = "", std::string_view angles = "") {
+    ToolRec rec;
+    rec.Dims = test::DimsOf(dims);
+    std::size_t i = 0;
+    for (const std::string& station : test::Split(stations, ' ')) {
+        if (!station.empty()) {
+            const std::vector<std::string> parts = test::Split(station, '/');
+            rec.Stns.at(i++) = {static_cast<std::int16_t>(std::stoi(parts.at(0))),
+                                static_cast<std::int16_t>(std::stoi(parts.at(1)))};
+        }
+    }
+    const std::vector<double> angleValues = test::NumbersOf(angles);
+    for (std::size_t a = 0; a < angleValues.size(); ++a) {
+        rec.Angles.at(a) = static_cast<float>(angleValues[a]);
+    }
+    return rec;
+}
 
 // A tool whose first dimension is `dim1`; its settings number tells it apart.
 ToolRec Tool(char shape, float dim1, std::int32_t id, const std::string& name = "Tool") {
@@ -28,14 +50,21 @@ ToolRec Tool(char shape, float dim1, std::int32_t id, const std::string& name = 
     return rec;
 }
 
-class ToolListPanelTest : public TranscriptTest {
+class ToolListTest : public TranscriptTest {
   protected:
-    ToolListPanelTest() : session(fixture.session), panel(session) {
+    ToolListTest() : session(fixture.session), panel(session) {
         session.lib.ToolLibPrefix = fixture.ToolPath("Shop.");
-        core::StationType& type = session.machine.StationTable[1];
-        type.number = 1;
-        type.name = core::Fixed("A Station", core::kStationNameWidth);
-        type.kind = 10;
+        const std::tuple<int, const char*, int> types[] = {
+            {1, "A Station", 10},  {2, "B Station", 11}, {5, "B Auto Index", 20},
+            {6, "Multi Tool", 39}, {7, "Spindle", 40},   {8, "", 10},
+        };
+        for (const auto& [number, name, kind] : types) {
+            core::StationType& type =
+                session.machine.StationTable[static_cast<std::size_t>(number)];
+            type.number = static_cast<std::int16_t>(number);
+            type.name = core::Fixed(name, core::kStationNameWidth);
+            type.kind = static_cast<std::int16_t>(kind);
+        }
     }
 
     void Shape(std::int16_t shapeNo) {
@@ -85,12 +114,20 @@ class ToolListPanelTest : public TranscriptTest {
         transcript += "\n";
     }
 
+    // A line's three columns joined by " | ".
+    std::string Line(std::int16_t shapeNo, const std::string& code, const ToolRec& rec) {
+        session.win.CurShapeNo = shapeNo;
+        session.win.CurShapeCode = code;
+        const ToolListLine line = ListLine(session, rec);
+        return line.size + " | " + line.stations + " | " + line.angles;
+    }
+
     test::LibraryFixture fixture;
     core::Session& session;
     ToolListPanel panel;
 };
 
-TEST_F(ToolListPanelTest, EditAndDeleteListTheValidToolsOfTheShape) {
+TEST_F(ToolListTest, EditAndDeleteListTheValidToolsOfTheShape) {
     // Tools of no size, or of 1000 mm, are left out.
     WriteTools('B', {Tool('B', 10, 1), Tool('B', 0, 2), Tool('B', 20, 3), Tool('B', 1000, 4),
                      Tool('B', 30, 5)});
@@ -109,7 +146,7 @@ TEST_F(ToolListPanelTest, EditAndDeleteListTheValidToolsOfTheShape) {
     }
 }
 
-TEST_F(ToolListPanelTest, NothingToListBeepsAndEndsTheCommand) {
+TEST_F(ToolListTest, NothingToListBeepsAndEndsTheCommand) {
     WriteTools('D', {Tool('D', 0, 1), Tool('D', 1000, 2)});
     Shape(4);
     session.cmd.EditRecNo = 3;
@@ -130,7 +167,7 @@ TEST_F(ToolListPanelTest, NothingToListBeepsAndEndsTheCommand) {
     Note("edit of a file that cannot be read");
 }
 
-TEST_F(ToolListPanelTest, EditOkOpensTheDialogOfTheChosenRecord) {
+TEST_F(ToolListTest, EditOkOpensTheDialogOfTheChosenRecord) {
     WriteTools('B', {Tool('B', 0, 1), Tool('B', 10, 2), Tool('B', 20, 3)});
     Shape(2);
     ASSERT_TRUE(panel.EditTool_Click());
@@ -154,7 +191,7 @@ TEST_F(ToolListPanelTest, EditOkOpensTheDialogOfTheChosenRecord) {
     Note("no line and ok", 'B');
 }
 
-TEST_F(ToolListPanelTest, DeleteAsksForTheSelectedLinesAndRemovesThem) {
+TEST_F(ToolListTest, DeleteAsksForTheSelectedLinesAndRemovesThem) {
     const std::vector<ToolRec> four = {Tool('B', 10, 1), Tool('B', 20, 2), Tool('B', 30, 3),
                                        Tool('B', 40, 4)};
     Shape(2);
@@ -195,7 +232,7 @@ TEST_F(ToolListPanelTest, DeleteAsksForTheSelectedLinesAndRemovesThem) {
     Note("ok on a file that cannot be written", 'B');
 }
 
-TEST_F(ToolListPanelTest, ListBarRunsOverTheLinesBeyondEighteen) {
+TEST_F(ToolListTest, ListBarRunsOverTheLinesBeyondEighteen) {
     Shape(2);
     for (const int count : {18, 19, 30}) {
         std::vector<ToolRec> recs;
@@ -212,7 +249,7 @@ TEST_F(ToolListPanelTest, ListBarRunsOverTheLinesBeyondEighteen) {
     }
 }
 
-TEST_F(ToolListPanelTest, AddOpensTheShapeDialogOrThePickListOfDrawnSpecialTools) {
+TEST_F(ToolListTest, AddOpensTheShapeDialogOrThePickListOfDrawnSpecialTools) {
     Shape(3);
     session.cmd.EditRecNo = 4;
     EXPECT_EQ(panel.AddTool_Click(), AddStart::ToolDialogs);
@@ -243,6 +280,27 @@ TEST_F(ToolListPanelTest, AddOpensTheShapeDialogOrThePickListOfDrawnSpecialTools
                {Tool('S', 12, 1, "Bracket"), Tool('S', 12, 2, "Hook"), Tool('S', 12, 3, "Slot")});
     EXPECT_EQ(panel.AddTool_Click(), AddStart::Nothing);
     Note("add special with every drawing a tool");
+}
+
+TEST_F(ToolListTest, StationsAndAnglesOfEachKindOfStation) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "list-lines.txt")) {
+        const std::vector<std::string> shape = test::Split(row.fields.at(0), ' ');
+        EXPECT_EQ(Line(static_cast<std::int16_t>(std::stoi(shape.at(0))), shape.at(1),
+                       Rec(row.fields.at(1), row.fields.at(2), row.fields.at(3))),
+                  row.fields.at(4) + " | " + row.fields.at(5) + " | " + row.fields.at(6))
+            << "line " << row.line;
+    }
+}
+
+TEST_F(ToolListTest, ShapeOfTheWindowAndItsUnitGiveTheSize) {
+    ToolRec special = Rec("12 12 0 0", "1/10", "0 180");
+    special.Shape = 'S';
+    special.Descr = library::PaddedDescr("Louvre Left");
+    EXPECT_EQ(Line(14, "S", special), "Louvre Left | A Station | 0, 180");
+    const ToolRec keyway = Rec("25.4 12.7 -6.35 0", "1/10", "0");
+    EXPECT_EQ(Line(11, "K", keyway), "25.4x12.7w6.35 | A Station | 0");
+    session.machine.ImperialDisplay = true;
+    EXPECT_EQ(Line(11, "K", keyway), "1x0.5w0.25 | A Station | 0");
 }
 
 }  // namespace

@@ -24,25 +24,14 @@ using test::FixtureInstallation;
 using Texts = std::vector<std::string>;
 using library::ToolRec;
 
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
-}
-
 // Every field of a tool record.
 std::string Described(const ToolRec& rec) {
-    std::string text = rec.Shape + (" \"" + rec.Descr + "\"");
-    for (const float dim : rec.Dims) {
-        text += " " + Number(dim);
-    }
+    std::string stations;
     for (const library::ToolStation& stn : rec.Stns) {
-        text += " " + std::to_string(stn.StnType) + "/" + std::to_string(stn.StnKind);
+        stations += " " + std::to_string(stn.StnType) + "/" + std::to_string(stn.StnKind);
     }
-    for (const float angle : rec.Angles) {
-        text += angle == library::kNoAngle ? " -" : " " + Number(angle);
-    }
-    return text + " mark " + std::to_string(rec.DefMark) + " settings " +
+    return rec.Shape + (" \"" + rec.Descr + "\" ") + Joined(rec.Dims, " ") + stations + " " +
+           Joined(rec.Angles, " ") + " mark " + std::to_string(rec.DefMark) + " settings " +
            std::to_string(rec.SettingsNo);
 }
 
@@ -112,16 +101,12 @@ class ToolDialogTest : public TranscriptTest {
         Select(lines);
         dialog->InptOk_Click();
     }
-    void Store(char code, const ToolRec& rec) { library::InsertTool(session(), code, rec, 0); }
 
     // Notes the step, the dialog, the messages since the last note, the add loop's flag and the
     // records of the tool file `code`.
     void Note(const std::string& step, char code = 0) {
         transcript += step + ": " + Shown(*dialog) + (session().cmd.AddAgain ? " again" : "");
-        for (const std::string& event : ui().events) {
-            transcript += " {" + event + "}";
-        }
-        ui().events.clear();
+        NoteEvents(ui().events);
         if (code != 0 && test::FileExists(library::ToolFilePath(session(), code))) {
             for (const ToolRec& rec : library::ReadToolFile(session(), code)) {
                 transcript += "\n  " + Described(rec);
@@ -145,7 +130,7 @@ TEST_F(ToolDialogTest, AddAndEditOfEachShape) {
         rec.Stns[0] = {2, 10};
         rec.Angles[0] = 0;
         std::filesystem::remove(library::ToolFilePath(session(), code));
-        Store(code, rec);
+        library::InsertTool(session(), code, rec, 0);
         for (const std::int16_t recNo : {0, 1}) {
             Open(static_cast<std::int16_t>(std::stoi(row.fields[0])), recNo);
             Note("line " + std::to_string(row.line) + " record " + std::to_string(recNo));
@@ -236,7 +221,7 @@ TEST_F(ToolDialogTest, SingleStationIsSelectedWhenAdding) {
     ToolRec other = library::ReadToolFile(session(), 'A').at(0);
     other.Dims = {8, 8, 0, 0};
     other.Stns[0] = {5, 10};
-    Store('A', other);
+    library::InsertTool(session(), 'A', other, 0);
     Open(21, 2);
     dialog->InptOk_Click();
     Note("edit and ok");
@@ -314,7 +299,7 @@ TEST_F(ToolDialogTest, StoreFailuresAreShownAndTheDialogStaysOpen) {
     ToolDialog& edit = Open(2, 1);
     // Another instance adds a smaller tool: record 1 is no longer the one loaded.
     other.Dims = {5, 5, 0, 0};
-    Store('B', other);
+    library::InsertTool(session(), 'B', other, 0);
     edit.boxTexts = {"30"};
     edit.InptOk_Click();
     Note("ok", 'B');
@@ -371,51 +356,36 @@ TEST_F(ToolDialogTest, KeysSettingsAndSelectionOnFocus) {
     Note("ok", 'C');
 }
 
-// Fills a tool dialog: the dimension boxes, the station lines selected, the angle boxes typed
-// over the ones the station click proposes (none: those stay); what its picture shows: "none",
-// or the outline's width x height at its angle and label, and "idx" for the index-station note.
-class DialogOutlineTest : public ToolDialogTest {
-  protected:
-    void SetUp() override { Start(FixtureInstallation::kMetric); }
-
-    std::string Show(std::int16_t shapeNo, const Texts& boxes, const std::vector<double>& lines,
-                     const Texts& angles = {}, int angleBox = 0, bool keyRound = false) {
-        Open(shapeNo);
-        dialog->boxTexts = boxes;
-        dialog->keyRoundChecked = keyRound;
-        Select(lines);
-        if (!angles.empty()) {
+// A tool dialog filled by a row: what its picture shows.
+TEST_F(ToolDialogTest, PictureFollowsWhatOkWouldStore) {
+    Start(FixtureInstallation::kMetric);
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-outlines.txt")) {
+        const std::string& flag = row.fields.at(5);
+        session().machine.ImperialDisplay = flag == "in";
+        session().cmd.SpecialName = flag == "named" ? row.fields.at(1) : "";
+        Open(static_cast<std::int16_t>(std::stoi(row.fields[0])));
+        dialog->boxTexts = test::Split(row.fields.at(1), ';');
+        dialog->keyRoundChecked = flag == "round";
+        Select(test::NumbersOf(row.fields.at(2)));
+        if (!row.fields.at(3).empty()) {
+            const Texts angles = test::Split(row.fields[3], ';');
             for (std::size_t i = 0; i < dialog->angTexts.size(); ++i) {
                 dialog->angTexts[i] = i < angles.size() ? angles[i] : "";
             }
         }
-        const DialogOutline picture = OutlineOfDialog(session(), *dialog, angleBox);
-        std::string text = "none";
+        const DialogOutline picture =
+            OutlineOfDialog(session(), *dialog, std::stoi(row.fields.at(4)));
+        std::string shown = "none";
         if (picture.outline) {
             char size[64];
             std::snprintf(size, sizeof size, "%.3f x %.3f at %g", picture.outline->extents.Width(),
                           picture.outline->extents.Height(), picture.angle);
-            text =
+            shown =
                 size + (picture.outline->label.empty() ? "" : " '" + picture.outline->label + "'");
         }
-        return picture.indexStation ? text + " idx" : text;
-    }
-};
-
-TEST_F(DialogOutlineTest, PictureFollowsWhatOkWouldStore) {
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-outlines.txt")) {
-        const std::string& angles = row.fields.at(3);
-        EXPECT_EQ(Show(static_cast<std::int16_t>(std::stoi(row.fields[0])),
-                       test::Split(row.fields.at(1), ';'), test::NumbersOf(row.fields.at(2)),
-                       angles.empty() ? Texts{} : test::Split(angles, ';'),
-                       std::stoi(row.fields.at(4)), row.fields.at(5) == "round"),
-                  row.fields.at(6))
+        EXPECT_EQ(shown + (picture.indexStation ? " idx" : ""), row.fields.at(6))
             << "line " << row.line;
     }
-    session().machine.ImperialDisplay = true;
-    EXPECT_EQ(Show(4, {"1", "0.5"}, {0}), "25.400 x 12.700 at 0");
-    session().cmd.SpecialName = "CORNER NOTCH 12";
-    EXPECT_EQ(Show(14, {"CORNER NOTCH 12"}, {0}), "12.000 x 12.000 at 0 'CORNER NOTCH 12'");
 }
 
 }  // namespace

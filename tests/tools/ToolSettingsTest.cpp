@@ -46,18 +46,10 @@ class ToolSettingsTest : public TranscriptTest {
         std::replace(found.begin(), found.end(), '\r', '|');
         std::replace(found.begin(), found.end(), '\n', '|');
         transcript += step + ": " + std::to_string(result) + log + " found " + found;
-        for (std::string event : fixture.ui.events) {
-            const std::size_t dir = event.find(session.inst.ProgramDir);
-            transcript += " {" +
-                          (dir == std::string::npos
-                               ? event
-                               : event.replace(dir, session.inst.ProgramDir.size(), "<program>/")) +
-                          "}";
-        }
+        NoteEvents(fixture.ui.events, session.inst.ProgramDir);
         transcript += test::FileExists(Exchange()) ? " file left\n" : "\n";
         found.clear();
         log.clear();
-        fixture.ui.events.clear();
     }
 
     test::LibraryFixture fixture;

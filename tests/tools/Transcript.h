@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "tests/support/TempDir.h"
 
@@ -17,7 +19,11 @@ std::string Joined(const Range& parts, const char* separator = ";") {
     std::string text;
     for (const auto& part : parts) {
         text += text.empty() ? "" : separator;
-        if constexpr (std::is_arithmetic_v<std::decay_t<decltype(part)>>) {
+        if constexpr (std::is_floating_point_v<std::decay_t<decltype(part)>>) {
+            char number[32];
+            std::snprintf(number, sizeof number, "%.9g", static_cast<double>(part));
+            text += number;
+        } else if constexpr (std::is_arithmetic_v<std::decay_t<decltype(part)>>) {
             text += std::to_string(part);
         } else {
             text += part;
@@ -33,6 +39,17 @@ class TranscriptTest : public ::testing::Test {
         if (!transcript.empty()) {
             EXPECT_EQ(transcript, test::ReadFile(TOOLING_DATA_DIR "transcripts/" + name + ".txt"));
         }
+    }
+
+    // Notes what the user was told since the last note, with the folder `dir` written "<dir>/".
+    void NoteEvents(std::vector<std::string>& events, const std::string& dir = "") {
+        for (std::string& event : events) {
+            const std::size_t at = dir.empty() ? std::string::npos : event.find(dir);
+            transcript +=
+                " {" + (at == std::string::npos ? event : event.replace(at, dir.size(), "<dir>/")) +
+                "}";
+        }
+        events.clear();
     }
 
     std::string transcript;

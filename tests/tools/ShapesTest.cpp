@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 #include <tuple>
 
 #include "core/Session.h"
 #include "library/ToolSizeText.h"
 #include "tests/support/DataRows.h"
 #include "tests/support/TestServices.h"
+#include "tests/tools/Transcript.h"
 #include "tools/ShapeChoice.h"
 #include "tools/ShapeRules.h"
 #include "tools/ToolShapes.h"
@@ -66,32 +68,33 @@ TEST(ToolSizeText, EveryShapeJoinsItsDimensionsWithItsLetters) {
     }
 }
 
-TEST(ShapeChoice, MenuItemBecomesTheShapeExceptOutsideTheMenuOrOnARouterMachine) {
+class ShapeChoice : public TranscriptTest {
+  protected:
+    // Notes the step, the window's shape number and code, the shape item checked, and the
+    // remembered station choice.
+    void Note(const std::string& step) {
+        transcript += step + ": " + std::to_string(session.win.CurShapeNo) +
+                      session.win.CurShapeCode + " checked " +
+                      std::to_string(CheckedShapeItem(session)) + " stations " +
+                      Joined(std::span(session.cmd.StnLidx).first(14), " ") + "\n";
+    }
+
     test::TestServices services;
-    core::Session session(services.services);
-    const auto shape = [&] {
-        return std::to_string(session.win.CurShapeNo) + session.win.CurShapeCode;
-    };
-    const decltype(session.cmd.StnLidx) remembered = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-    const std::tuple<int, bool, std::string> rows[] = {
-        {14, true, "14S"},  {0, false, "14S"}, {15, false, "14S"},
-        {-1, false, "14S"}, {13, true, "13M"},
-    };
-    for (const auto& [index, chosen, after] : rows) {
-        session.cmd.StnLidx = remembered;
-        EXPECT_EQ(ChooseShape(session, index), chosen) << index;
-        EXPECT_EQ(shape(), after);
-        EXPECT_EQ(session.cmd.StnLidx, chosen ? decltype(remembered){} : remembered);
-        EXPECT_EQ(CheckedShapeItem(session), session.win.CurShapeNo);
+    core::Session session{services.services};
+};
+
+TEST_F(ShapeChoice, MenuItemBecomesTheShapeExceptOutsideTheMenuOrOnARouterMachine) {
+    for (const int index : {14, 0, 15, -1, 13}) {
+        session.cmd.StnLidx = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+        Note("item " + std::to_string(index) + " chosen " +
+             std::to_string(ChooseShape(session, index)));
     }
     SetStartShape(session);
-    EXPECT_EQ(shape(), "1A");
+    Note("start");
     session.machine.RouterMachine = true;
     SetStartShape(session);
-    EXPECT_EQ(shape(), "21A");
-    EXPECT_EQ(CheckedShapeItem(session), 1);
-    EXPECT_FALSE(ChooseShape(session, 2));
-    EXPECT_EQ(shape(), "21A");
+    Note("start on a router machine");
+    Note("item 2 chosen " + std::to_string(ChooseShape(session, 2)));
 }
 
 }  // namespace

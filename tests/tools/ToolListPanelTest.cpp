@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,25 +19,6 @@ namespace {
 
 using library::ToolRec;
 using test::DataRow;
-
-// A record of the dimensions in a data field, with stations written "type/kind" and angles.
-ToolRec Rec(std::string_view dims, std::string_view stations = "", std::string_view angles = "") {
-    ToolRec rec;
-    rec.Dims = test::DimsOf(dims);
-    std::size_t i = 0;
-    for (const std::string& station : test::Split(stations, ' ')) {
-        if (!station.empty()) {
-            const std::vector<std::string> parts = test::Split(station, '/');
-            rec.Stns.at(i++) = {static_cast<std::int16_t>(std::stoi(parts.at(0))),
-                                static_cast<std::int16_t>(std::stoi(parts.at(1)))};
-        }
-    }
-    const std::vector<double> angleValues = test::NumbersOf(angles);
-    for (std::size_t a = 0; a < angleValues.size(); ++a) {
-        rec.Angles.at(a) = static_cast<float>(angleValues[a]);
-    }
-    return rec;
-}
 
 // A tool whose first dimension is `dim1`; its settings number tells it apart.
 ToolRec Tool(char shape, float dim1, std::int32_t id, const std::string& name = "Tool") {
@@ -275,7 +257,17 @@ TEST_F(ToolListTest, LinesOfEachKindOfStationShapeAndUnit) {
     for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "list-lines.txt")) {
         const std::vector<std::string> shape = test::Split(row.fields.at(0), ' ');
         session.machine.ImperialDisplay = shape.size() > 2;
-        ToolRec rec = Rec(row.fields.at(1), row.fields.at(2), row.fields.at(3));
+        ToolRec rec;
+        rec.Dims = test::DimsOf(row.fields.at(1));
+        std::string stations = row.fields.at(2);
+        std::replace(stations.begin(), stations.end(), '/', ' ');
+        const std::vector<double> stns = test::NumbersOf(stations);
+        for (std::size_t i = 0; i + 1 < stns.size(); i += 2) {
+            rec.Stns.at(i / 2) = {static_cast<std::int16_t>(stns[i]),
+                                  static_cast<std::int16_t>(stns[i + 1])};
+        }
+        const std::vector<double> angles = test::NumbersOf(row.fields.at(3));
+        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
         rec.Descr = library::PaddedDescr(row.fields.size() > 7 ? row.fields[7] : "");
         EXPECT_EQ(Line(static_cast<std::int16_t>(std::stoi(shape.at(0))), shape.at(1), rec),
                   row.fields.at(4) + " | " + row.fields.at(5) + " | " + row.fields.at(6))

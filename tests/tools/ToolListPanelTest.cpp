@@ -93,14 +93,6 @@ class ToolListTest : public TranscriptTest {
         transcript += "\n";
     }
 
-    // A line's three columns joined by " | ".
-    std::string Line(std::int16_t shapeNo, const std::string& code, const ToolRec& rec) {
-        session.win.CurShapeNo = shapeNo;
-        session.win.CurShapeCode = code;
-        const ToolListLine line = ListLine(session, rec);
-        return line.size + " | " + line.stations + " | " + line.angles;
-    }
-
     test::LibraryFixture fixture;
     core::Session& session;
     ToolListPanel panel;
@@ -269,7 +261,10 @@ TEST_F(ToolListTest, LinesOfEachKindOfStationShapeAndUnit) {
         const std::vector<double> angles = test::NumbersOf(row.fields.at(3));
         std::copy(angles.begin(), angles.end(), rec.Angles.begin());
         rec.Descr = library::PaddedDescr(row.fields.size() > 7 ? row.fields[7] : "");
-        EXPECT_EQ(Line(static_cast<std::int16_t>(std::stoi(shape.at(0))), shape.at(1), rec),
+        session.win.CurShapeNo = static_cast<std::int16_t>(std::stoi(shape.at(0)));
+        session.win.CurShapeCode = shape.at(1);
+        const ToolListLine line = ListLine(session, rec);
+        EXPECT_EQ(line.size + " | " + line.stations + " | " + line.angles,
                   row.fields.at(4) + " | " + row.fields.at(5) + " | " + row.fields.at(6))
             << "line " << row.line;
     }

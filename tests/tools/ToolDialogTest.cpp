@@ -58,21 +58,17 @@ std::string Shown(const ToolDialog& d) {
     return text + (d.enabled ? "" : " disabled") + (d.closed ? " closed" : "");
 }
 
-// The lines of a station-type file: one type per kind, each with one station.
-std::vector<std::string> TypesOfKinds(const std::vector<int>& kinds) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        const std::string n = std::to_string(i + 1);
-        lines.push_back(n + ",\"Type " + n + "\"," + std::to_string(kinds[i]) + ",10,0,1");
-    }
-    return lines;
-}
-
 class ToolDialogTest : public TranscriptTest {
   protected:
-    // Starts the program on a fixture machine, with another station-type file when given.
-    void Start(int machine, const std::vector<std::string>& types = {}) {
+    // Starts the program on a fixture machine; given station kinds, its station types are one
+    // type of each kind with one station.
+    void Start(int machine, const std::vector<int>& kinds = {}) {
         fixture = std::make_unique<FixtureInstallation>(machine);
+        std::vector<std::string> types;
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            const std::string n = std::to_string(i + 1);
+            types.push_back(n + ",\"Type " + n + "\"," + std::to_string(kinds[i]) + ",10,0,1");
+        }
         if (!types.empty()) {
             fixture->Write("Data/Data/Metric.stn", FixtureInstallation::TextFile(types));
         }
@@ -198,7 +194,7 @@ TEST_F(ToolDialogTest, RememberedStationChoiceCoversLongListsAndSevenSelections)
     const auto remembered = [&](std::size_t count) {
         return " remembered " + Joined(std::span(session().cmd.StnLidx).first(count), "");
     };
-    Start(FixtureInstallation::kMetric, TypesOfKinds(std::vector<int>(20, 10)));
+    Start(FixtureInstallation::kMetric, std::vector<int>(20, 10));
     Add(2, {"10"}, {14, 19});
     Note("ok" + remembered(20));
     Open(2);
@@ -233,7 +229,7 @@ TEST_F(ToolDialogTest, SingleStationIsSelectedWhenAdding) {
 TEST_F(ToolDialogTest, AngleFrameAndStoredAnglesFollowTheStationKinds) {
     // Line i holds the i-th kind: its angle frame at load (remembered), after a click, and the
     // angles stored.
-    Start(FixtureInstallation::kMetric, TypesOfKinds({10, 19, 20, 29, 30, 39, 40}));
+    Start(FixtureInstallation::kMetric, {10, 19, 20, 29, 30, 39, 40});
     for (std::size_t line = 0; line < 7; ++line) {
         session().cmd.StnLidx = {};
         session().cmd.StnLidx[line] = 1;
@@ -371,10 +367,9 @@ TEST_F(ToolDialogTest, PictureFollowsWhatOkWouldStore) {
         dialog->keyRoundChecked = flag == "round";
         Select(test::NumbersOf(row.fields.at(2)));
         if (!row.fields.at(3).empty()) {
-            const Texts angles = test::Split(row.fields[3], ';');
-            for (std::size_t i = 0; i < dialog->angTexts.size(); ++i) {
-                dialog->angTexts[i] = i < angles.size() ? angles[i] : "";
-            }
+            Texts angles = test::Split(row.fields[3], ';');
+            angles.resize(kAngleBoxes);
+            std::copy(angles.begin(), angles.end(), dialog->angTexts.begin());
         }
         const DialogOutline picture =
             OutlineOfDialog(session(), *dialog, std::stoi(row.fields.at(4)));

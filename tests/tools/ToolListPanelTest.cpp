@@ -36,16 +36,15 @@ class ToolListTest : public TranscriptTest {
   protected:
     ToolListTest() : session(fixture.session), panel(session) {
         session.lib.ToolLibPrefix = fixture.ToolPath("Shop.");
-        const std::tuple<int, const char*, int> types[] = {
-            {1, "A Station", 10},  {2, "B Station", 11}, {5, "B Auto Index", 20},
-            {6, "Multi Tool", 39}, {7, "Spindle", 40},   {8, "", 10},
-        };
-        for (const auto& [number, name, kind] : types) {
-            core::StationType& type =
-                session.machine.StationTable[static_cast<std::size_t>(number)];
-            type.number = static_cast<std::int16_t>(number);
-            type.name = core::Fixed(name, core::kStationNameWidth);
-            type.kind = static_cast<std::int16_t>(kind);
+        for (core::StationType type :
+             std::initializer_list<core::StationType>{{1, "A Station", 10},
+                                                      {2, "B Station", 11},
+                                                      {5, "B Auto Index", 20},
+                                                      {6, "Multi Tool", 39},
+                                                      {7, "Spindle", 40},
+                                                      {8, "", 10}}) {
+            type.name = core::Fixed(type.name, core::kStationNameWidth);
+            session.machine.StationTable.at(static_cast<std::size_t>(type.number)) = type;
         }
     }
 

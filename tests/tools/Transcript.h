@@ -19,12 +19,10 @@ std::string Joined(const Range& parts, const char* separator = ";") {
     std::string text;
     for (const auto& part : parts) {
         text += text.empty() ? "" : separator;
-        if constexpr (std::is_floating_point_v<std::decay_t<decltype(part)>>) {
+        if constexpr (std::is_arithmetic_v<std::decay_t<decltype(part)>>) {
             char number[32];
             std::snprintf(number, sizeof number, "%.9g", static_cast<double>(part));
             text += number;
-        } else if constexpr (std::is_arithmetic_v<std::decay_t<decltype(part)>>) {
-            text += std::to_string(part);
         } else {
             text += part;
         }

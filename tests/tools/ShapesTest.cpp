@@ -158,7 +158,8 @@ TEST(ToolOutlineTest, TypedStoredAndStationToolsAsDrawn) {
                 straying = std::max(straying, 10 - std::hypot((p.x + q.x) / 2, (p.y + q.y) / 2));
             }
             char text[96];
-            std::snprintf(text, sizeof text, "%zu points%s, %.2g off, straying %.3g", points.size(),
+            std::snprintf(text, sizeof text, "%d points%s, %.2g off, straying %.3g",
+                          static_cast<int>(points.size()),
                           points.front().x == points.back().x && points.front().y == points.back().y
                               ? ""
                               : " open",

@@ -121,7 +121,7 @@ std::string Described(const std::optional<ToolOutline>& outline) {
     std::string text;
     for (const double value : {box.minX, box.minY, box.maxX, box.maxY, Area(*outline)}) {
         char number[32];
-        std::snprintf(number, sizeof number, "%.6g", std::round(value * 1e5) / 1e5 + 0.0);
+        std::snprintf(number, sizeof number, "%.6g", std::abs(value) < 1e-9 ? 0.0 : value);
         text += (text.empty() ? "" : " ") + std::string(number);
     }
     for (const OutlinePath& path : outline->paths) {
@@ -158,12 +158,12 @@ TEST(ToolOutlineTest, TypedStoredAndStationToolsAsDrawn) {
                 straying = std::max(straying, 10 - std::hypot((p.x + q.x) / 2, (p.y + q.y) / 2));
             }
             char text[96];
-            std::snprintf(text, sizeof text, "%d points%s, %.2g off, straying %.3g",
+            std::snprintf(text, sizeof text, "%d points%s, %.2g off, straying %.1f um",
                           static_cast<int>(points.size()),
                           points.front().x == points.back().x && points.front().y == points.back().y
                               ? ""
                               : " open",
-                          std::round(off * 1e9) / 1e9 + 0.0, straying);
+                          std::round(off * 1e9) / 1e9 + 0.0, straying * 1000);
             EXPECT_EQ(text, row.fields.at(4)) << "line " << row.line;
             continue;
         }

@@ -91,6 +91,14 @@ TEST_F(ShapeChoice, MenuItemBecomesTheShapeExceptOutsideTheMenuOrOnARouterMachin
     SetStartShape(session);
     Note("start on a router machine");
     Note("item 2 chosen " + std::to_string(ChooseShape(session, 2)));
+
+    session.cmd.StnLidx = {1, 2, 3};
+    session.cmd.EditRecNo = 3;
+    session.cmd.AddAgain = true;
+    session.cmd.SpecialName = "Hook";
+    ResetToolCommands(session);
+    Note("reset: record " + std::to_string(session.cmd.EditRecNo) + " again " +
+         std::to_string(session.cmd.AddAgain) + " special '" + session.cmd.SpecialName + "'");
 }
 
 // The area inside the outline's paths: the polygon of the pieces' ends, with each arc's segment.

@@ -5,29 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/DataRows.h"
+
 namespace tooling::test {
 namespace {
 
-using cli::CsvLine;
 using cli::ParseCsv;
 
 TEST(Csv, QuotesOnlyWhatNeedsItAndReadsItBack) {
-    struct Case {
-        std::vector<std::string> fields;
-        std::string line;
-    };
-    const std::vector<Case> cases = {
-        {{"A", "Diameter", "12.7"}, "A,Diameter,12.7\r\n"},
-        {{"", "", ""}, ",,\r\n"},
-        {{"a,b", "say \"hi\""}, "\"a,b\",\"say \"\"hi\"\"\"\r\n"},
-        {{"two\r\nlines", " blank "}, "\"two\r\nlines\", blank \r\n"},
-        {{"\xB0 \xE9t\xE9"}, "\xB0 \xE9t\xE9\r\n"},  // Windows-1252 bytes pass as they are
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(CsvLine(c.fields), c.line);
-        const std::vector<cli::CsvRow> rows = ParseCsv(c.line);
-        ASSERT_EQ(rows.size(), 1U) << c.line;
-        EXPECT_EQ(rows[0].fields, c.fields) << c.line;
+    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "csv-lines.txt")) {
+        const std::vector<std::string> fields(row.fields.begin() + 1, row.fields.end());
+        EXPECT_EQ(cli::CsvLine(fields), row.fields[0]) << "line " << row.line;
+        const std::vector<cli::CsvRow> rows = ParseCsv(row.fields[0]);
+        ASSERT_EQ(rows.size(), 1U) << "line " << row.line;
+        EXPECT_EQ(rows[0].fields, fields) << "line " << row.line;
     }
 }
 
@@ -42,17 +33,12 @@ TEST(Csv, CountsLinesAcrossQuotedLineBreaksAndSkipsEmptyLines) {
 }
 
 TEST(Csv, RefusesBrokenQuotesNamingTheLine) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"a,b\r\n\"open,c\r\n", "line 2: a quoted field is not closed"},
-        {"a\r\nb\r\n\"x\"y,c\r\n", "line 3: text after a closing quote"},
-        {"a\r\nb\"c\r\n", "line 2: a quote inside an unquoted field"},
-    };
-    for (const auto& [text, message] : cases) {
+    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "csv-broken.txt")) {
         try {
-            ParseCsv(text);
-            ADD_FAILURE() << "accepted " << text;
+            ParseCsv(row.fields[0]);
+            ADD_FAILURE() << "accepted line " << row.line;
         } catch (const cli::CsvError& error) {
-            EXPECT_EQ(std::string(error.what()), message);
+            EXPECT_EQ(std::string(error.what()), row.fields.at(1));
         }
     }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "tests/support/DataRows.h"
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/TempDir.h"
 
@@ -22,15 +23,26 @@ class SampleCli : public ::testing::Test {
     SampleCli() {
         std::filesystem::copy(TOOLING_EXAMPLES_DIR, PathOf(dir_.path()),
                               std::filesystem::copy_options::recursive);
-        WriteFile(Path("Program/Ostrevan.cfg"), Path("Program/") + "\r\n" + Path("Data/") + "\r\n" +
-                                                    Path("Users/") +
-                                                    "\r\n 1 \r\nOstrevan\r\n******\r\n");
+        Configure(1);
+    }
+
+    // The installation's configuration, naming the machine.
+    void Configure(int machineNo) {
+        WriteFile(Path("Program/Ostrevan.cfg"),
+                  Path("Program/") + "\r\n" + Path("Data/") + "\r\n" + Path("Users/") + "\r\n " +
+                      std::to_string(machineNo) + " \r\nOstrevan\r\n******\r\n");
+    }
+
+    // A file of expected output kept beside the tests.
+    static std::string Golden(std::string_view name) {
+        return ReadFile(TOOLING_DATA_DIR + std::string(name));
     }
 
     std::string Path(std::string_view relative) const { return dir_.path() + Native(relative); }
-    std::string ToolFile(char code) const {
-        return Path("Data/Tools/Kestrel20/Shop Standard.") + code;
+    std::string Tools(std::string_view ext) const {
+        return Path("Data/Tools/Kestrel20/Shop Standard.") + std::string(ext);
     }
+    std::string ToolFile(char code) const { return Tools(std::string(1, code)); }
     std::vector<std::string> ToolFiles() const {
         std::vector<std::string> files;
         for (const char code : kShapeCodes) {

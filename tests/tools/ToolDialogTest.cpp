@@ -2,59 +2,73 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <tuple>
+#include <optional>
+#include <span>
+#include <type_traits>
 
 #include "core/RecordBytes.h"
 #include "core/Session.h"
 #include "library/LibrarySetUp.h"
 #include "library/ToolFile.h"
+#include "tests/support/DataRows.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/LibraryFixture.h"
+#include "tests/tools/Transcript.h"
+#include "tools/DialogOutline.h"
+#include "tools/ToolSettings.h"
 
 namespace tooling::tools {
 namespace {
 
 using test::FixtureInstallation;
-using Events = std::vector<std::string>;
 using Texts = std::vector<std::string>;
-using Angles = std::array<std::string, kAngleBoxes>;
 using library::ToolRec;
-using library::ToolStation;
 
-constexpr float kNo = library::kNoAngle;
-constexpr std::array<float, kAngleBoxes> kZero = {0, kNo, kNo, kNo, kNo, kNo};
-constexpr std::array<float, kAngleBoxes> kNone = {kNo, kNo, kNo, kNo, kNo, kNo};
-const Events kNoStation = {"beep", "message:Station Type Must Be Selected !"};
-
-// The lines of a station-type file: one type per kind, each with one station.
-std::vector<std::string> TypesOfKinds(const std::vector<int>& kinds) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        const std::string n = std::to_string(i + 1);
-        lines.push_back(n + ",\"Type " + n + "\"," + std::to_string(kinds[i]) + ",10,0,1");
+// Every field of a tool record.
+std::string Described(const ToolRec& rec) {
+    std::string stations;
+    for (const library::ToolStation& stn : rec.Stns) {
+        stations += " " + std::to_string(stn.StnType) + "/" + std::to_string(stn.StnKind);
     }
-    return lines;
+    return rec.Shape + (" \"" + rec.Descr + "\" ") + Joined(rec.Dims, " ") + stations + " " +
+           Joined(rec.Angles, " ") + " mark " + std::to_string(rec.DefMark) + " settings " +
+           std::to_string(rec.SettingsNo);
 }
 
-ToolRec Rec(char shape, std::string_view descr, std::array<float, 4> dims,
-            std::vector<ToolStation> stns, std::array<float, kAngleBoxes> angles,
-            std::int32_t settingsNo = 1) {
-    ToolRec rec;
-    rec.Shape = shape;
-    rec.Descr = library::PaddedDescr(descr);
-    rec.Dims = dims;
-    std::copy(stns.begin(), stns.end(), rec.Stns.begin());
-    rec.Angles = angles;
-    rec.SettingsNo = settingsNo;
-    return rec;
+// What the dialog shows: caption, frame caption, prompts = boxes (with the selected lengths), the
+// KeyRound tick, the stations selected of all lines, the angle frame and its boxes, the
+// parameter panel, the focus, the settings number, and whether it is disabled or closed.
+std::string Shown(const ToolDialog& d) {
+    std::string text = d.caption + " [" + d.dimFrameCaption + "] " + Joined(d.prompts) + " = " +
+                       Joined(d.boxTexts) + " sel " + Joined(d.boxSelLength);
+    text += d.keyRoundVisible ? (d.keyRoundChecked ? " round" : " square") : "";
+    text += " stations";
+    for (std::size_t i = 0; i < d.stnSelected.size(); ++i) {
+        text += d.stnSelected[i] ? " " + std::to_string(i) : "";
+    }
+    text += " of " + std::to_string(d.stnLines.size());
+    text += !d.angFrameVisible ? " no angles" : d.angFrameEnabled ? " angles " : " angles off ";
+    text += d.angFrameVisible ? Joined(d.angTexts) : "";
+    text += d.paramPanelVisible ? " params" : "";
+    text += " focus " + std::to_string(static_cast<int>(d.focus.control)) + "/" +
+            std::to_string(d.focus.box) + " settings " + std::to_string(d.SettingsNo);
+    return text + (d.enabled ? "" : " disabled") + (d.closed ? " closed" : "");
 }
 
-class ToolDialogTest : public ::testing::Test {
+class ToolDialogTest : public TranscriptTest {
   protected:
-    // Starts the program on a fixture machine, with another station-type file when given.
-    void Start(int machine, const std::vector<std::string>& types = {}) {
+    // Starts the program on a fixture machine; given station kinds, its station types are one
+    // type of each kind with one station.
+    void Start(int machine, const std::vector<int>& kinds = {}) {
         fixture = std::make_unique<FixtureInstallation>(machine);
+        std::vector<std::string> types;
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            const std::string n = std::to_string(i + 1);
+            types.push_back(n + ",\"Type " + n + "\"," + std::to_string(kinds[i]) + ",10,0,1");
+        }
         if (!types.empty()) {
             fixture->Write("Data/Data/Metric.stn", FixtureInstallation::TextFile(types));
         }
@@ -71,10 +85,11 @@ class ToolDialogTest : public ::testing::Test {
         dialog->Form_Load();
         return *dialog;
     }
-    void Select(const std::vector<std::size_t>& lines) {
+    template <typename Line = std::size_t>
+    void Select(const std::vector<Line>& lines) {
         dialog->stnSelected.assign(dialog->stnLines.size(), false);
-        for (std::size_t line : lines) {
-            dialog->stnSelected[line] = true;
+        for (const Line line : lines) {
+            dialog->stnSelected.at(static_cast<std::size_t>(line)) = true;
         }
         dialog->StnList_Click();
     }
@@ -85,140 +100,90 @@ class ToolDialogTest : public ::testing::Test {
         Select(lines);
         dialog->InptOk_Click();
     }
-    std::string FileBytes(char code) {
-        return test::ReadFile(library::ToolFilePath(session(), code));
-    }
-    std::string Bytes(const std::vector<ToolRec>& recs) {
-        std::string bytes;
-        for (const ToolRec& rec : recs) {
-            bytes += library::ToolRecBytes(rec);
+
+    // Notes the step, the dialog, the messages since the last note, the add loop's flag and the
+    // records of the tool file `code`.
+    void Note(const std::string& step, char code = 0) {
+        transcript += step + ": " + Shown(*dialog) + (session().cmd.AddAgain ? " again" : "");
+        NoteEvents(ui().events);
+        if (code != 0 && test::FileExists(library::ToolFilePath(session(), code))) {
+            for (const ToolRec& rec : library::ReadToolFile(session(), code)) {
+                transcript += "\n  " + Described(rec);
+            }
         }
-        return bytes;
+        transcript += "\n";
     }
-    void Store(char code, const ToolRec& rec) { library::InsertTool(session(), code, rec, 0); }
 
     std::unique_ptr<FixtureInstallation> fixture;
     std::unique_ptr<ToolDialog> dialog;
 };
 
-TEST_F(ToolDialogTest, AddAndEditCaptionsPromptsAndLoadedTexts) {
+TEST_F(ToolDialogTest, AddAndEditOfEachShape) {
     Start(FixtureInstallation::kMetric);
-    const std::string key = "Tool Diameter :|Tool Height :|Key Width :";
-    // clang-format off
-    const std::tuple<std::int16_t, char, std::string, std::string, std::array<float, 4>, Texts>
-        rows[] = {
-            {1, 'A', "Diameter", "Diameter :", {12.3456F, 12.3456F, 0, 0}, {"12.346"}},
-            {2, 'B', "Square", "Tool Width :", {10, 10, 0, 0}, {"10"}},
-            {3, 'C', "Radiused Square", "Tool Width :|Corner Radius :", {10, 10, 0, 4.999F},
-             {"10", "4.999"}},
-            {5, 'E', "Radiused Rectangle", "Tool Length :|Tool Width :|Corner Radius :",
-             {20, 10, 0, 2}, {"20", "10", "2"}},
-            {7, 'G', "Single-D", "Tool Diameter :|Tool Height :", {10, 8, 0, 0}, {"10", "8"}},
-            {10, 'J', "Hexagon", "Width (A / F) :", {10, 11.547F, 0, 0}, {"10"}},
-            {11, 'K', "Keyway", key, {10, 13, -6, 0}, {"10", "13", "6"}},
-            {11, 'K', "Keyway", key, {10, 9.5F, 6, 0}, {"10", "9.5", "6"}},
-            {13, 'M', "Cruciform", "Tool Length :|Tool Web :|Tool Radius :", {20, 20, 6, 7},
-             {"20", "6", "7"}},
-            {21, 'A', "Router", "Diameter :", {6, 6, 0, 0}, {"6"}},
-        };
-    // clang-format on
-    for (const auto& [shapeNo, code, name, prompts, dims, texts] : rows) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-loads.txt")) {
+        const char code = row.fields.at(1)[0];
+        ToolRec rec;
+        rec.Shape = code;
+        rec.Descr = library::PaddedDescr(row.fields.at(2));
+        rec.Dims = test::DimsOf(row.fields.at(3));
+        rec.Stns[0] = {2, 10};
+        rec.Angles[0] = 0;
         std::filesystem::remove(library::ToolFilePath(session(), code));
-        Store(code, Rec(code, name, dims, {{2, 10}}, kZero));
+        library::InsertTool(session(), code, rec, 0);
         for (const std::int16_t recNo : {0, 1}) {
-            const ToolDialog& d = Open(shapeNo, recNo);
-            std::string shownPrompts;
-            for (const std::string& prompt : d.prompts) {
-                shownPrompts += (shownPrompts.empty() ? "" : "|") + prompt;
-            }
-            EXPECT_EQ(d.caption, (recNo == 0 ? "Add " : "Edit ") + name);
-            EXPECT_EQ(d.dimFrameCaption, "Tool Dimensions");
-            EXPECT_EQ(shownPrompts, prompts);
-            EXPECT_EQ(d.boxTexts, recNo == 0 ? Texts(texts.size()) : texts) << name;
-            EXPECT_EQ(d.keyRoundVisible, shapeNo == 11);
-            EXPECT_EQ(d.keyRoundChecked, recNo == 1 && dims[2] < 0) << name;
-            EXPECT_EQ(d.angFrameVisible, shapeNo != 1 && shapeNo != 21);
-            EXPECT_TRUE(d.paramPanelVisible);
-            EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::DimBox, 1}));
+            Open(static_cast<std::int16_t>(std::stoi(row.fields[0])), recNo);
+            Note("line " + std::to_string(row.line) + " record " + std::to_string(recNo));
         }
     }
-    EXPECT_TRUE(ui().events.empty());
 }
 
 TEST_F(ToolDialogTest, ImperialDisplayTypesAndShowsInches) {
     Start(FixtureInstallation::kImperial);
     Add(1, {"1"}, {0});
     Add(1, {"10/25.4"}, {0});
-    EXPECT_TRUE(ui().events.empty());
-    EXPECT_EQ(FileBytes('A'),
-              Bytes({Rec('A', "Diameter", {10, 10, 0, 0}, {{1, 10}}, kZero),
-                     Rec('A', "Diameter", {25.4F, 25.4F, 0, 0}, {{1, 10}}, kZero)}));
-    EXPECT_EQ(Open(1, 1).boxTexts, Texts{"0.3937"});
-    EXPECT_EQ(Open(1, 2).boxTexts, Texts{"1"});
+    Note("added 1 and 10/25.4", 'A');
+    Open(1, 1);
+    Note("edit 1");
+    Open(1, 2);
+    Note("edit 2");
     session().machine.ImperialDisplay = false;
-    EXPECT_EQ(Open(1, 2).boxTexts, Texts{"25.4"});
+    Open(1, 2);
+    Note("edit 2 in mm");
 }
 
 TEST_F(ToolDialogTest, OkStoresTheRecordAndCancelEndsTheAddLoop) {
     Start(FixtureInstallation::kMetric);
     session().cmd.AddAgain = true;
     Add(4, {"-10", "(2+3)*2/2"}, {1, 2});
-    EXPECT_TRUE(dialog->closed);
-    EXPECT_TRUE(session().cmd.AddAgain);
-    const ToolRec rectangle =
-        Rec('D', "Rectangle", {10, 5, 0, 0}, {{2, 10}, {3, 11}}, {0, 90, kNo, kNo, kNo, kNo});
-    const std::string bytes = FileBytes('D');
-    EXPECT_EQ(bytes, Bytes({rectangle}));  // the layout: ToolRecord.HoldsEveryFieldAtItsOffset
+    Note("ok", 'D');
+    Open(4);
+    Note("again");
+    dialog->InptCncl_Click();
+    Note("cancel", 'D');
 
-    ToolDialog& next = Open(4);
-    EXPECT_EQ(next.stnSelected, (std::vector<bool>{false, true, true, false, false, false, false}));
-    next.InptCncl_Click();
-    EXPECT_TRUE(next.closed);
-    EXPECT_FALSE(session().cmd.AddAgain);
-    EXPECT_EQ(FileBytes('D'), bytes);
-
-    // Editing keeps the add loop's flag, the station choice from the record, and writes
-    // DefMark 0 and a settings number of at least 1.
-    ToolRec marked = rectangle;
+    // Editing writes DefMark 0 and a settings number of at least 1.
+    ToolRec marked = library::ReadToolFile(session(), 'D').at(0);
     marked.DefMark = 1;
     marked.SettingsNo = 0;
-    test::WriteFile(library::ToolFilePath(session(), 'D'), Bytes({marked}));
+    test::WriteFile(library::ToolFilePath(session(), 'D'), library::ToolRecBytes(marked));
     session().cmd.AddAgain = true;
-    ToolDialog& edit = Open(4, 1);
-    EXPECT_EQ(edit.stnSelected, (std::vector<bool>{false, true, true, false, false, false, false}));
-    EXPECT_EQ(edit.angTexts, (Angles{"0", "90"}));
-    edit.boxTexts = {"30", "20"};
-    edit.InptOk_Click();
-    EXPECT_TRUE(edit.closed);
-    EXPECT_TRUE(session().cmd.AddAgain);
-    ToolRec edited = rectangle;
-    edited.Dims = {30, 20, 0, 0};
-    EXPECT_EQ(FileBytes('D'), Bytes({edited}));
-    EXPECT_TRUE(ui().events.empty());
+    Open(4, 1);
+    Note("edit");
+    dialog->boxTexts = {"30", "20"};
+    dialog->InptOk_Click();
+    Note("ok", 'D');
 }
 
 TEST_F(ToolDialogTest, RefusalsKeepTheDialogOpenAndWriteNothing) {
     Start(FixtureInstallation::kMetric);
-    const std::tuple<std::int16_t, Texts, std::vector<std::size_t>, bool, std::string> rows[] = {
-        {1, {"0"}, {0}, false, "Invalid Tool Dimension !"},
-        {2, {"abc"}, {0}, false, "Invalid Tool Dimension !"},
-        {21, {"1000"}, {0}, false, "Invalid Tool Dimension !"},
-        {3, {"10", "5"}, {0}, false, "Invalid Tool Dimension(s) !"},
-        {11, {"10", "9.5", "6"}, {0}, true, "Invalid Tool Dimension(s) !"},
-        {11, {"10", "20", "12"}, {0}, false, "Invalid Tool Dimension(s) !"},
-        {13, {"20", "6", "7.001"}, {}, false, "Invalid Tool Dimension(s) !"},  // checked first
-        {2, {"10"}, {}, false, "Station Type Must Be Selected !"},
-    };
-    for (const auto& [shapeNo, texts, lines, rounded, message] : rows) {
-        ui().events.clear();
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-refusals.txt")) {
+        const auto shapeNo = static_cast<std::int16_t>(std::stoi(row.fields[0]));
         Open(shapeNo);
-        dialog->boxTexts = texts;
-        dialog->keyRoundChecked = rounded;
-        Select(lines);
+        dialog->boxTexts = test::Split(row.fields.at(1), ';');
+        dialog->keyRoundChecked = row.fields.at(3) == "round";
+        Select(test::NumbersOf(row.fields.at(2)));
         dialog->InptOk_Click();
-        EXPECT_EQ(ui().events, (Events{"beep", "message:" + message})) << texts.front();
-        EXPECT_FALSE(dialog->closed);
-        EXPECT_EQ(dialog->boxTexts, texts);
+        Note("line " + std::to_string(row.line));
     }
     for (const char code : {'A', 'B', 'C', 'K', 'M'}) {
         EXPECT_FALSE(test::FileExists(library::ToolFilePath(session(), code))) << code;
@@ -226,93 +191,74 @@ TEST_F(ToolDialogTest, RefusalsKeepTheDialogOpenAndWriteNothing) {
 }
 
 TEST_F(ToolDialogTest, RememberedStationChoiceCoversLongListsAndSevenSelections) {
-    std::vector<int> kinds(20, 10);
-    Start(FixtureInstallation::kMetric, TypesOfKinds(kinds));
+    const auto remembered = [&](std::size_t count) {
+        return " remembered " + Joined(std::span(session().cmd.StnLidx).first(count), "");
+    };
+    Start(FixtureInstallation::kMetric, std::vector<int>(20, 10));
     Add(2, {"10"}, {14, 19});
-    EXPECT_TRUE(dialog->closed);
-    std::vector<bool> chosen(20, false);
-    chosen[14] = chosen[19] = true;
-    EXPECT_EQ(Open(2).stnSelected, chosen);
-    EXPECT_EQ(session().cmd.StnLidx[19], 1);
+    Note("ok" + remembered(20));
+    Open(2);
+    Note("add");
 
     // Seven lines selected: the first six are stored; the seventh keeps its remembered flag.
     Start(FixtureInstallation::kMetric);
     session().cmd.StnLidx[6] = 0;
     session().cmd.StnLidx[7] = 1;  // no such line
     Add(2, {"10"}, {0, 1, 2, 3, 4, 5, 6});
-    EXPECT_TRUE(ui().events.empty());
-    EXPECT_EQ(FileBytes('B'), Bytes({Rec('B', "Square", {10, 10, 0, 0},
-                                         {{1, 10}, {2, 10}, {3, 11}, {4, 12}, {5, 20}, {6, 21}},
-                                         {0, 45, kNo, kNo, kNo, kNo})}));
-    const std::vector<std::int16_t> remembered(session().cmd.StnLidx.begin(),
-                                               session().cmd.StnLidx.begin() + 9);
-    EXPECT_EQ(remembered, (std::vector<std::int16_t>{1, 1, 1, 1, 1, 1, 0, 1, 0}));
+    Note("ok" + remembered(9), 'B');
 }
 
 TEST_F(ToolDialogTest, SingleStationIsSelectedWhenAdding) {
     Start(FixtureInstallation::kRouter);
-    ToolDialog& add = Open(21);
-    EXPECT_EQ(add.stnLines, Texts{"Router Spindle"});
-    EXPECT_EQ(add.stnSelected, std::vector<bool>{true});
-    EXPECT_FALSE(add.paramPanelVisible);
-    add.boxTexts = {"6"};
-    add.InptOk_Click();
-    EXPECT_EQ(FileBytes('A'), Bytes({Rec('A', "Diameter", {6, 6, 0, 0}, {{1, 40}}, kZero)}));
+    Open(21);
+    Note("add " + Joined(dialog->stnLines));
+    dialog->boxTexts = {"6"};
+    dialog->InptOk_Click();
+    Note("ok", 'A');
 
     // Editing shows the record's stations only.
-    ToolRec other = Rec('A', "Diameter", {8, 8, 0, 0}, {{5, 10}}, kZero);
-    Store('A', other);
-    EXPECT_EQ(Open(21, 2).stnSelected, std::vector<bool>{false});
+    ToolRec other = library::ReadToolFile(session(), 'A').at(0);
+    other.Dims = {8, 8, 0, 0};
+    other.Stns[0] = {5, 10};
+    library::InsertTool(session(), 'A', other, 0);
+    Open(21, 2);
     dialog->InptOk_Click();
-    EXPECT_EQ(ui().events, kNoStation);
+    Note("edit and ok");
 }
 
 TEST_F(ToolDialogTest, AngleFrameAndStoredAnglesFollowTheStationKinds) {
-    // Lines 0 to 6 hold the kinds 10, 19, 20, 29, 30, 39, 40.
-    Start(FixtureInstallation::kMetric, TypesOfKinds({10, 19, 20, 29, 30, 39, 40}));
-    const std::tuple<std::size_t, bool, bool, Angles, std::array<float, 6>> rows[] = {
-        // line, enabled at load (remembered), enabled by the click, boxes, stored angles
-        {0, true, true, {"0", "45"}, {0, 45, kNo, kNo, kNo, kNo}},
-        {1, true, true, {"0", "45"}, {0, 45, kNo, kNo, kNo, kNo}},
-        {2, false, false, {}, kZero},
-        {3, false, false, {}, kZero},
-        {4, false, false, {}, kNone},
-        {5, false, false, {}, kNone},
-        {6, true, false, {}, kNone},
-    };
-    for (const auto& [line, atLoad, byClick, boxes, stored] : rows) {
+    // Line i holds the i-th kind: its angle frame at load (remembered), after a click, and the
+    // angles stored.
+    Start(FixtureInstallation::kMetric, {10, 19, 20, 29, 30, 39, 40});
+    for (std::size_t line = 0; line < 7; ++line) {
         session().cmd.StnLidx = {};
         session().cmd.StnLidx[line] = 1;
         std::filesystem::remove(library::ToolFilePath(session(), 'B'));
-        ToolDialog& d = Open(2);
-        EXPECT_EQ(d.angFrameEnabled, atLoad) << line;
-        d.angTexts[0] = "90";
-        d.StnList_Click();
-        EXPECT_EQ(d.angFrameEnabled, byClick) << line;
-        d.angTexts[0].clear();
-        d.StnList_Click();
-        EXPECT_EQ(d.angTexts, boxes) << line;
-        d.boxTexts = {"10"};
-        d.InptOk_Click();
-        EXPECT_EQ(library::ReadToolFile(session(), 'B').at(0).Angles, stored) << line;
+        Open(2);
+        Note("load line " + std::to_string(line));
+        dialog->angTexts[0] = "90";
+        dialog->StnList_Click();
+        Note("90 and click");
+        dialog->angTexts[0].clear();
+        dialog->StnList_Click();
+        dialog->boxTexts = {"10"};
+        dialog->InptOk_Click();
+        Note("blank, click and ok", 'B');
     }
-
-    const std::tuple<Angles, std::array<float, 6>> typed[] = {
-        {{"0", "360", "-360"}, kZero},
-        {{" ", "", "-0"}, kZero},
-        {{"270", "", "90", "450", "-10", "12.3456"}, {12.346F, 90, 270, 350, kNo, kNo}},
+    const std::array<std::string, kAngleBoxes> typed[] = {
+        {"0", "360", "-360"},
+        {" ", "", "-0"},
+        {"270", "", "90", "450", "-10", "12.3456"},
     };
-    for (const auto& [boxes, stored] : typed) {
+    for (const auto& angles : typed) {
         std::filesystem::remove(library::ToolFilePath(session(), 'G'));
         Open(7);
         Select({0});
         dialog->boxTexts = {"10", "8"};
-        dialog->angTexts = boxes;
+        dialog->angTexts = angles;
         dialog->InptOk_Click();
-        EXPECT_EQ(FileBytes('G'), Bytes({Rec('G', "Single-D", {10, 8, 0, 0}, {{1, 10}}, stored)}))
-            << boxes[0];
+        Note("angles " + Joined(angles), 'G');
     }
-    EXPECT_TRUE(ui().events.empty());
 }
 
 TEST_F(ToolDialogTest, SpecialToolsTakeTheirDrawingsExtents) {
@@ -326,111 +272,189 @@ TEST_F(ToolDialogTest, SpecialToolsTakeTheirDrawingsExtents) {
 
     for (const char* name : {"Bracket", "Missing"}) {
         session().cmd.SpecialName = name;
-        ToolDialog& d = Open(kSpecialShapeNo);
-        EXPECT_EQ(d.caption, "Add Special");
-        EXPECT_EQ(d.dimFrameCaption, "Tool Name");
-        EXPECT_EQ(d.boxTexts, Texts{name});
-        EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::StnList, 0}));
-        d.DimBox_GotFocus(1);
-        EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::StnList, 0}));
+        Open(kSpecialShapeNo);
+        Note(name);
+        dialog->DimBox_GotFocus(1);
+        Note("focus box 1");
         Select({0});
-        EXPECT_EQ(d.angTexts, (Angles{"0"}));
-        d.InptOk_Click();
-        EXPECT_TRUE(d.closed);
+        dialog->InptOk_Click();
+        Note("station and ok", 'S');
     }
-    const ToolRec bracket = Rec('S', "Bracket", {25.46F, 10.12F, 0, 0}, {{1, 10}}, kZero);
-    EXPECT_EQ(FileBytes('S'),
-              Bytes({bracket, Rec('S', "Missing", {12, 12, 0, 0}, {{1, 10}}, kZero)}));
 
     // Editing keeps the name; stations and angles change.
     session().cmd.SpecialName.clear();
-    ToolDialog& edit = Open(kSpecialShapeNo, 1);
-    EXPECT_EQ(edit.caption, "Edit Special");
-    EXPECT_EQ(edit.boxTexts, Texts{"Bracket"});
-    EXPECT_EQ(session().cmd.SpecialName, "Bracket");
+    Open(kSpecialShapeNo, 1);
+    Note("edit " + session().cmd.SpecialName);
     Select({0, 1});
-    edit.angTexts = {"90"};
-    edit.InptOk_Click();
-    ToolRec moved = bracket;
-    moved.Stns[1] = {2, 10};
-    moved.Angles[0] = 90;
-    EXPECT_EQ(library::ReadTool(session(), 'S', 1), moved);
-    EXPECT_TRUE(ui().events.empty());
+    dialog->angTexts = {"90"};
+    dialog->InptOk_Click();
+    Note("ok", 'S');
 }
 
 TEST_F(ToolDialogTest, StoreFailuresAreShownAndTheDialogStaysOpen) {
     Start(FixtureInstallation::kMetric);
-    Store('B', Rec('B', "Square", {20, 20, 0, 0}, {{1, 10}}, kZero));
+    Add(2, {"20"}, {0});
+    ToolRec other = library::ReadToolFile(session(), 'B').at(0);
     ToolDialog& edit = Open(2, 1);
     // Another instance adds a smaller tool: record 1 is no longer the one loaded.
-    Store('B', Rec('B', "Square", {5, 5, 0, 0}, {{1, 10}}, kZero));
-    const std::string before = FileBytes('B');
+    other.Dims = {5, 5, 0, 0};
+    library::InsertTool(session(), 'B', other, 0);
     edit.boxTexts = {"30"};
     edit.InptOk_Click();
-    EXPECT_EQ(ui().events, (Events{"beep", "message:Tool Has Been Changed By Another User !"}));
-    EXPECT_FALSE(edit.closed);
-    EXPECT_EQ(FileBytes('B'), before);
+    Note("ok", 'B');
+
+    // The record asked for has gone.
+    Open(2, 3);
+    Note("edit 3");
 
     // A tool file that cannot be written.
-    ui().events.clear();
     const std::string path = library::ToolFilePath(session(), 'C');
     std::filesystem::create_directory(path);
     Add(3, {"10", "2"}, {0});
     ASSERT_EQ(ui().events.size(), 2U);
     EXPECT_EQ(ui().events[1].rfind("message:\"" + path + "\"", 0), 0U) << ui().events[1];
     EXPECT_FALSE(dialog->closed);
-
-    // The record asked for has gone.
     ui().events.clear();
-    EXPECT_TRUE(Open(2, 3).closed);
-    EXPECT_EQ(ui().events, (Events{"beep", "message:Tool Has Been Changed By Another User !"}));
 }
 
 TEST_F(ToolDialogTest, KeysSettingsAndSelectionOnFocus) {
     Start(FixtureInstallation::kMetric);
     ToolDialog& d = Open(3);
     // The dimension boxes take expressions, the angle boxes signed numbers.
-    const std::tuple<bool, int, int, std::int16_t> keys[] = {
-        {true, '(', '(', -6}, {true, 'a', 0, -6}, {false, '-', '-', -5}, {false, '(', 0, -5}};
-    for (const auto& [dimBox, key, taken, mode] : keys) {
-        ui().events.clear();
-        EXPECT_EQ(dimBox ? d.DimBox_KeyPress(2, key) : d.AngBox_KeyPress(6, key), taken) << key;
-        EXPECT_EQ(session().cmd.KeyMode, mode);
-        EXPECT_EQ(ui().events, taken == 0 ? Events{"beep"} : Events{});
+    const int keys[] = {'(', 'a', -'-', -'('};  // negative: typed into an angle box
+    for (const int key : keys) {
+        const int taken = key > 0 ? d.DimBox_KeyPress(2, key) : d.AngBox_KeyPress(6, -key);
+        Note("key " + std::to_string(key) + " gives " + std::to_string(taken) + " mode " +
+             std::to_string(session().cmd.KeyMode));
     }
     d.boxTexts = {"12.5", ""};
     d.DimBox_GotFocus(1);
     d.DimBox_GotFocus(2);
-    EXPECT_EQ(d.boxSelLength, (std::vector<int>{4, 0}));
-    EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::DimBox, 2}));
+    Note("focus");
 
     // The settings program gets the dialog's number and leaves the tool's number in the
     // exchange file; the dialog is disabled while it runs.
-    ui().events.clear();
-    d.SettingsNo = 0;
-    d.ToolSettings_Click();
-    EXPECT_EQ(ui().events, (Events{"beep", "message:Tool Settings are Unavailable !"}));
-    EXPECT_EQ(d.SettingsNo, 1);
     fixture->Write("Program/KesSet.exe", "settings program stand-in\n");
-    std::vector<bool> enabled;
-    d.onEnabledChange = [&](bool on) { enabled.push_back(on); };
-    std::string given;
+    std::string seen;
+    d.onEnabledChange = [&](bool on) { seen += on ? " on" : " off"; };
     auto& process = dynamic_cast<test::FakeProcess&>(session().os.process);
     process.whileRunning = [&](const std::string&) {
-        given = fixture->Read("Program/Settings.cfg");
-        enabled.push_back(d.enabled);
+        std::string given = fixture->Read("Program/Settings.cfg");
+        std::replace(given.begin(), given.end(), '\r', '|');
+        std::replace(given.begin(), given.end(), '\n', '|');
+        seen += " given " + given;
+        Note("running");
         fixture->Write("Program/Settings.cfg", " 5 \r\nDefault\r\n 42 \r\n******\r\n");
     };
     d.SettingsNo = 7;
     d.ToolSettings_Click();
-    EXPECT_EQ(given, " 5 \r\nDefault\r\n 7 \r\n******\r\n");
-    EXPECT_EQ(enabled, (std::vector<bool>{false, false, true}));
-    EXPECT_EQ(d.SettingsNo, 42);
-    EXPECT_EQ(d.focus, (ToolDialogFocus{ToolDialogFocus::Control::ToolSettings, 0}));
+    Note("settings" + seen);
     d.boxTexts = {"10", "2"};
     Select({0});
     d.InptOk_Click();
-    EXPECT_EQ(library::ReadTool(session(), 'C', 1)->SettingsNo, 42);
+    Note("ok", 'C');
+}
+
+// A tool dialog filled by a row: what its picture shows.
+TEST_F(ToolDialogTest, PictureFollowsWhatOkWouldStore) {
+    Start(FixtureInstallation::kMetric);
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-outlines.txt")) {
+        const std::string& flag = row.fields.at(5);
+        session().machine.ImperialDisplay = flag == "in";
+        session().cmd.SpecialName = flag == "named" ? row.fields.at(1) : "";
+        Open(static_cast<std::int16_t>(std::stoi(row.fields[0])));
+        dialog->boxTexts = test::Split(row.fields.at(1), ';');
+        dialog->keyRoundChecked = flag == "round";
+        Select(test::NumbersOf(row.fields.at(2)));
+        if (!row.fields.at(3).empty()) {
+            Texts angles = test::Split(row.fields[3], ';');
+            angles.resize(kAngleBoxes);
+            std::copy(angles.begin(), angles.end(), dialog->angTexts.begin());
+        }
+        const DialogOutline picture =
+            OutlineOfDialog(session(), *dialog, std::stoi(row.fields.at(4)));
+        std::string shown = "none";
+        if (picture.outline) {
+            char size[64];
+            std::snprintf(size, sizeof size, "%.3f x %.3f at %g", picture.outline->extents.Width(),
+                          picture.outline->extents.Height(), picture.angle);
+            shown =
+                size + (picture.outline->label.empty() ? "" : " '" + picture.outline->label + "'");
+        }
+        EXPECT_EQ(shown + (picture.indexStation ? " idx" : ""), row.fields.at(6))
+            << "line " << row.line;
+    }
+}
+
+class ToolSettingsTest : public TranscriptTest {
+  protected:
+    ToolSettingsTest() : session(fixture.session) {
+        session.inst.ProgramDir = fixture.dir.path() + "Program/";
+        session.machine.SettingsProgName = "KesSet";
+        session.lib.MaterialName = "Mild Steel";
+        test::WriteFile(Program(), "settings program stand-in\n");
+        // The program keeps what it found in the exchange file and leaves `reply` there.
+        fixture.fakes.process.whileRunning = [this](const std::string&) {
+            log += " run";
+            found = test::ReadFile(Exchange());
+            if (reply) {
+                test::WriteFile(Exchange(), *reply);
+            }
+        };
+    }
+
+    std::string Program() const { return session.inst.ProgramDir + "KesSet.exe"; }
+    std::string Exchange() const { return session.inst.ProgramDir + "Settings.cfg"; }
+
+    std::int32_t Run(int code, std::int32_t settingsNo) {
+        return RunToolSettings(session, code, settingsNo,
+                               [this](bool on) { log += on ? " on" : " off"; });
+    }
+
+    // Notes the step's result, the dialog's enabling and the program's runs, what the program
+    // found, the messages, and an exchange file left behind.
+    void Note(const std::string& step, std::int32_t result) {
+        std::replace(found.begin(), found.end(), '\r', '|');
+        std::replace(found.begin(), found.end(), '\n', '|');
+        transcript += step + ": " + std::to_string(result) + log + " found " + found;
+        NoteEvents(fixture.ui.events, session.inst.ProgramDir);
+        transcript += test::FileExists(Exchange()) ? " file left\n" : "\n";
+        found.clear();
+        log.clear();
+    }
+
+    test::LibraryFixture fixture;
+    core::Session& session;
+    std::optional<std::string> reply;
+    std::string found;
+    std::string log;
+};
+
+TEST_F(ToolSettingsTest, RunsWriteTheExchangeFileAndReadTheNumberBack) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "settings-exchange.txt")) {
+        reply = row.fields[0] == "none" ? std::nullopt : std::optional(row.fields[0]);
+        Note("line " + std::to_string(row.line), Run(5, std::stoi(row.fields.at(1))));
+    }
+    reply = " 5 \r\nMild Steel\r\n 12 \r\n******\r\n";
+    Note("main window run", RunMainToolSettings(session));
+    EXPECT_EQ(fixture.fakes.process.started, std::vector<std::string>(13, Program()));
+
+    std::filesystem::remove(Program());
+    Note("no program, tool run", Run(5, 9));
+    Note("no program, main window run", RunMainToolSettings(session));
+    test::WriteFile(Program(), "settings program stand-in\n");
+    fixture.fs.failOn = "Settings.cfg";
+    Note("exchange file unwritable, tool run", Run(5, 0));
+    Note("exchange file unwritable, main window run", RunMainToolSettings(session));
+    EXPECT_EQ(fixture.fakes.process.started.size(), 13U);
+
+    fixture.fs.failOn.clear();
+    fixture.fakes.process.whileRunning = [this](const std::string&) {
+        std::filesystem::remove(Exchange());
+    };
+    Note("program removes the file", Run(5, 9));
+    fixture.fakes.process.starts = false;
+    Note("program does not start", Run(5, 9));
 }
 
 }  // namespace

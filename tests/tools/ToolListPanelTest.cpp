@@ -2,26 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/Text.h"
 #include "library/ToolFile.h"
-#include "numeric/NumText.h"
+#include "tests/support/DataRows.h"
 #include "tests/support/LibraryFixture.h"
+#include "tests/tools/Transcript.h"
 #include "tools/ToolShapes.h"
 
 namespace tooling::tools {
 namespace {
 
 using library::ToolRec;
+using test::DataRow;
 
 // A tool whose first dimension is `dim1`; its settings number tells it apart.
-ToolRec Tool(char shape, float dim1, std::int32_t id) {
+ToolRec Tool(char shape, float dim1, std::int32_t id, const std::string& name = "Tool") {
     ToolRec rec;
     rec.Shape = shape;
-    rec.Descr = library::PaddedDescr("Tool");
+    rec.Descr = library::PaddedDescr(name);
     rec.Dims = {dim1, dim1, 0, 0};
     rec.Stns[0] = {1, 10};
     rec.Angles[0] = 0;
@@ -29,20 +32,20 @@ ToolRec Tool(char shape, float dim1, std::int32_t id) {
     return rec;
 }
 
-ToolRec Special(const std::string& name, std::int32_t id) {
-    ToolRec rec = Tool('S', 12, id);
-    rec.Descr = library::PaddedDescr(name);
-    return rec;
-}
-
-class ToolListPanelTest : public ::testing::Test {
+class ToolListTest : public TranscriptTest {
   protected:
-    ToolListPanelTest() : session(fixture.session), panel(session) {
+    ToolListTest() : session(fixture.session), panel(session) {
         session.lib.ToolLibPrefix = fixture.ToolPath("Shop.");
-        core::StationType& type = session.machine.StationTable[1];
-        type.number = 1;
-        type.name = core::Fixed("A Station", core::kStationNameWidth);
-        type.kind = 10;
+        for (core::StationType type :
+             std::initializer_list<core::StationType>{{1, "A Station", 10},
+                                                      {2, "B Station", 11},
+                                                      {5, "B Auto Index", 20},
+                                                      {6, "Multi Tool", 39},
+                                                      {7, "Spindle", 40},
+                                                      {8, "", 10}}) {
+            type.name = core::Fixed(type.name, core::kStationNameWidth);
+            session.machine.StationTable.at(static_cast<std::size_t>(type.number)) = type;
+        }
     }
 
     void Shape(std::int16_t shapeNo) {
@@ -61,235 +64,209 @@ class ToolListPanelTest : public ::testing::Test {
         test::WriteFile(fixture.ToolPath(std::string("Shop.") + shape), bytes);
     }
 
-    // The settings numbers of the file's tools, in file order.
-    std::string Ids(char shape) const {
-        std::string ids;
-        for (const ToolRec& rec : library::ReadToolFile(session, shape)) {
-            ids += (ids.empty() ? "" : " ") + std::to_string(rec.SettingsNo);
-        }
-        return ids;
-    }
-
-    // What the panel shows: caption, mode, bar range, then each line as its record number, its
-    // columns and "*" when selected.
-    std::string Shown() const {
-        std::string text = (panel.visible ? "" : "hidden ") + panel.caption + " mode " +
-                           std::to_string(static_cast<int>(panel.mode)) + " bar 0.." +
-                           std::to_string(panel.barMax);
+    // Notes the step and what the panel shows: caption, mode, a heading not of the shape, the bar's
+    // range and place, then each line as its record number, its columns and "*" when selected; the
+    // command's record, the add loop's flag, what the user was told since the last note, and the
+    // settings numbers of the tools in file `code`.
+    void Note(const std::string& step, char code = 0) {
+        transcript += step + ": " + (panel.visible ? "" : "hidden ") + panel.caption + " mode " +
+                      std::to_string(static_cast<int>(panel.mode)) +
+                      (panel.header == ListHeader(session.win.CurShapeNo) ? "" : " other heading") +
+                      " bar " + std::to_string(panel.barValue) + " of 0.." +
+                      std::to_string(panel.barMax);
         for (std::size_t i = 0; i < panel.lines.size(); ++i) {
             const ToolListLine& line = panel.lines[i];
-            text += " [" + std::to_string(panel.ListRecNo[i]) + " " + line.size + "|" +
-                    line.stations + "|" + line.angles + (panel.selected[i] ? "*" : "") + "]";
+            transcript += " [" + std::to_string(panel.ListRecNo[i]) + " " + line.size + "|" +
+                          line.stations + "|" + line.angles + (panel.selected[i] ? "*" : "") + "]";
         }
-        return text;
+        transcript += " record " + std::to_string(session.cmd.EditRecNo) +
+                      (session.cmd.AddAgain ? " again" : "") +
+                      (panel.MultiSelect() ? " multi" : "");
+        NoteEvents(fixture.ui.events, fixture.ToolPath(""));
+        if (code != 0) {
+            transcript += " file";
+            for (const ToolRec& rec : library::ReadToolFile(session, code)) {
+                transcript += " " + std::to_string(rec.SettingsNo);
+            }
+        }
+        transcript += "\n";
     }
-
-    std::vector<std::string>& Events() { return fixture.ui.events; }
 
     test::LibraryFixture fixture;
     core::Session& session;
     ToolListPanel panel;
 };
 
-TEST_F(ToolListPanelTest, EditAndDeleteListTheValidToolsOfTheShape) {
+TEST_F(ToolListTest, EditAndDeleteListTheValidToolsOfTheShape) {
+    // Tools of no size, or of 1000 mm, are left out.
     WriteTools('B', {Tool('B', 10, 1), Tool('B', 0, 2), Tool('B', 20, 3), Tool('B', 1000, 4),
                      Tool('B', 30, 5)});
     WriteTools('A', {Tool('A', 6, 1)});
     WriteTools('C', {Tool('C', 0.1F, 1), Tool('C', 8, 2)});
-    WriteTools('S', {Special("Hook", 1), Special("", 2)});
-    // Shape, edit (else delete), what the panel shows.
-    const std::tuple<std::int16_t, bool, std::string> rows[] = {
-        {2, true,
-         "Edit Square mode 2 bar 0..0 [1 10|A Station|0*] [3 20|A Station|0] [5 30|A Station|0]"},
-        {3, false, "Delete Rad-Square mode 3 bar 0..0 [2 8r0|A Station|0*]"},
-        {1, true, "Edit Diameter mode 2 bar 0..0 [1 6|A Station|*]"},
-        {kRouterShapeNo, false, "Delete Router mode 3 bar 0..0 [1 6|A Station|*]"},
-        {14, true, "Edit Special mode 2 bar 0..0 [1 Hook|A Station|0*]"},
-    };
-    for (const auto& [shapeNo, edit, shown] : rows) {
-        Shape(shapeNo);
-        session.cmd.EditRecNo = 9;
-        EXPECT_TRUE(edit ? panel.EditTool_Click() : panel.DeleteTool_Click());
-        EXPECT_EQ(Shown(), shown);
-        EXPECT_EQ(panel.header, ListHeader(shapeNo));
-        EXPECT_EQ(panel.MultiSelect(), !edit);
-        panel.ToolCncl_Click();
-        EXPECT_EQ(Shown().substr(0, 7), "hidden ");
-        EXPECT_EQ(panel.mode, ListMode::None);
-        EXPECT_EQ(session.cmd.EditRecNo, 0);
+    WriteTools('S', {Tool('S', 12, 1, "Hook"), Tool('S', 12, 2, "")});
+    for (const std::int16_t shapeNo : {2, 3, 1, 21, 14}) {
+        for (const bool edit : {true, false}) {
+            Shape(shapeNo);
+            session.cmd.EditRecNo = 9;
+            EXPECT_TRUE(edit ? panel.EditTool_Click() : panel.DeleteTool_Click());
+            Note(std::to_string(shapeNo) + (edit ? " edit" : " delete"));
+            panel.ToolCncl_Click();
+            Note("cancel");
+        }
     }
-    EXPECT_TRUE(Events().empty());
 }
 
-TEST_F(ToolListPanelTest, NothingToListBeepsAndEndsTheCommand) {
+TEST_F(ToolListTest, NothingToListBeepsAndEndsTheCommand) {
     WriteTools('D', {Tool('D', 0, 1), Tool('D', 1000, 2)});
     Shape(4);
     session.cmd.EditRecNo = 3;
     EXPECT_FALSE(panel.EditTool_Click());
+    Note("edit of no valid tool");
     Shape(5);  // no file at all
     EXPECT_FALSE(panel.DeleteTool_Click());
-    EXPECT_EQ(Events(), (std::vector<std::string>{"beep", "beep"}));
-    EXPECT_FALSE(panel.visible);
-    EXPECT_EQ(panel.mode, ListMode::None);
-    EXPECT_EQ(session.cmd.EditRecNo, 0);
+    Note("delete of no file");
 
     // A file that cannot be read: its error, and no list.
     Shape(4);
     fixture.fs.readFailures = 1;
     EXPECT_FALSE(panel.EditTool_Click());
-    EXPECT_EQ(Events().size(), 4U);
-    EXPECT_EQ(Events()[2], "beep");
-    EXPECT_EQ(Events()[3], "message:\"" + fixture.ToolPath("Shop.D") + "\": Input/output error");
-    EXPECT_FALSE(panel.visible);
+    Note("edit of a file that cannot be read");
 }
 
-TEST_F(ToolListPanelTest, EditOkOpensTheDialogOfTheChosenRecord) {
+TEST_F(ToolListTest, EditOkOpensTheDialogOfTheChosenRecord) {
     WriteTools('B', {Tool('B', 0, 1), Tool('B', 10, 2), Tool('B', 20, 3)});
     Shape(2);
     ASSERT_TRUE(panel.EditTool_Click());
     panel.ToolListSngl_Click(1);
     panel.ToolListMult_Click(0, true);  // not a list of this mode
-    EXPECT_EQ(panel.selected, (std::vector<bool>{false, true}));
     EXPECT_EQ(panel.ToolOk_Click(), PanelAction::OpenToolDialog);
-    EXPECT_FALSE(panel.visible);
-    EXPECT_EQ(session.cmd.EditRecNo, 3);
+    Note("line 1 and ok");
     panel.EndCommand();
-    EXPECT_EQ(session.cmd.EditRecNo, 0);
-    EXPECT_EQ(panel.mode, ListMode::None);
+    Note("end");
 
     // A double click chooses its line and acts as Ok.
     ASSERT_TRUE(panel.EditTool_Click());
     EXPECT_EQ(panel.ToolListSngl_DblClick(0), PanelAction::OpenToolDialog);
-    EXPECT_EQ(session.cmd.EditRecNo, 2);
+    Note("double click on line 0");
     panel.EndCommand();
 
     // No line chosen: the beep, and the panel closes.
     ASSERT_TRUE(panel.EditTool_Click());
     panel.selected.assign(panel.selected.size(), false);
     EXPECT_EQ(panel.ToolOk_Click(), PanelAction::None);
-    EXPECT_EQ(Events(), std::vector<std::string>{"beep"});
-    EXPECT_FALSE(panel.visible);
-    EXPECT_EQ(session.cmd.EditRecNo, 0);
-    EXPECT_EQ(panel.mode, ListMode::None);
-    EXPECT_EQ(Ids('B'), "1 2 3");
+    Note("no line and ok", 'B');
 }
 
-TEST_F(ToolListPanelTest, DeleteAsksForTheSelectedLinesAndRemovesThem) {
+TEST_F(ToolListTest, DeleteAsksForTheSelectedLinesAndRemovesThem) {
     const std::vector<ToolRec> four = {Tool('B', 10, 1), Tool('B', 20, 2), Tool('B', 30, 3),
                                        Tool('B', 40, 4)};
     Shape(2);
-    // The lines selected besides the first, the answer, the question, the file afterwards.
-    const std::tuple<std::vector<int>, std::vector<int>, bool, std::string, std::string> rows[] = {
-        {{2}, {}, true, "ask:Delete 2 Tool(s) ?", "2 4"},
-        {{2}, {}, false, "ask:Delete 2 Tool(s) ?", "1 2 3 4"},
-        {{1, 3}, {}, true, "ask:Delete 3 Tool(s) ?", "3"},
-        {{}, {0}, true, "beep", "1 2 3 4"},
-    };
-    for (const auto& [on, off, answer, asked, left] : rows) {
+    // The lines clicked besides the first (line 0 off, others on), and the answer to the question.
+    const std::tuple<std::vector<int>, bool> rows[] = {
+        {{2}, true}, {{2}, false}, {{1, 3}, true}, {{0}, true}};
+    for (const auto& [clicks, answer] : rows) {
         WriteTools('B', four);
-        Events().clear();
         fixture.ui.answers = {answer};
         ASSERT_TRUE(panel.DeleteTool_Click());
         panel.ToolListSngl_Click(3);  // not a list of this mode
-        for (const int line : on) {
-            panel.ToolListMult_Click(line, true);
-        }
-        for (const int line : off) {
-            panel.ToolListMult_Click(line, false);
+        for (const int line : clicks) {
+            panel.ToolListMult_Click(line, line != 0);
         }
         EXPECT_EQ(panel.ToolOk_Click(), PanelAction::None);
-        EXPECT_EQ(Events(), std::vector<std::string>{asked});
-        EXPECT_EQ(Ids('B'), left) << asked;
-        if (asked != "beep") {
-            EXPECT_EQ(session.cmd.MsgAnswer, answer ? core::kAnswerYes : core::kAnswerNo);
-        }
-        EXPECT_FALSE(panel.visible);
-        EXPECT_EQ(panel.mode, ListMode::None);
+        Note("lines " + Joined(clicks) + " answer " + std::to_string(answer) + " answered " +
+                 std::to_string(session.cmd.MsgAnswer),
+             'B');
     }
 
     // A double click deletes its line with the others selected.
     WriteTools('B', four);
-    Events().clear();
     fixture.ui.answers = {true};
     ASSERT_TRUE(panel.DeleteTool_Click());
     panel.ToolListMult_Click(0, false);
     EXPECT_EQ(panel.ToolListMult_DblClick(3), PanelAction::None);
-    EXPECT_EQ(Events(), std::vector<std::string>{"ask:Delete 1 Tool(s) ?"});
-    EXPECT_EQ(Ids('B'), "1 2 3");
+    Note("double click on line 3", 'B');
 
     // A file that cannot be rewritten: its error, and the tools stay.
-    Events().clear();
     fixture.ui.answers = {true};
     fixture.fs.failOn = "Shop.B";
     ASSERT_TRUE(panel.DeleteTool_Click());
     panel.ToolOk_Click();
-    EXPECT_EQ(Events(), (std::vector<std::string>{
-                            "ask:Delete 1 Tool(s) ?", "beep",
-                            "message:\"" + fixture.ToolPath("Shop.B") + "\": Permission denied"}));
-    EXPECT_EQ(Ids('B'), "1 2 3");
+    Note("ok on a file that cannot be written", 'B');
 }
 
-TEST_F(ToolListPanelTest, ListBarRunsOverTheLinesBeyondEighteen) {
-    // Lines, the bar's range, where a move to 5 and to -1 leaves it.
-    const std::tuple<int, int, int> rows[] = {{18, 0, 0}, {19, 1, 1}, {30, 12, 5}};
+TEST_F(ToolListTest, ListBarRunsOverTheLinesBeyondEighteen) {
     Shape(2);
-    for (const auto& [count, barMax, at5] : rows) {
+    for (const int count : {18, 19, 30}) {
         std::vector<ToolRec> recs;
         for (int i = 1; i <= count; ++i) {
             recs.push_back(Tool('B', static_cast<float>(i), i));
         }
         WriteTools('B', recs);
         ASSERT_TRUE(panel.EditTool_Click());
-        EXPECT_EQ(panel.barMax, barMax);
-        EXPECT_EQ(panel.barValue, 0);
         panel.ListBar_Change(5);
-        EXPECT_EQ(panel.barValue, at5);
+        std::string at = std::to_string(panel.barValue);
         panel.ListBar_Change(-1);
-        EXPECT_EQ(panel.barValue, 0);
+        Note(std::to_string(count) + " lines, moved to 5: " + at + ", to -1");
         panel.ToolCncl_Click();
     }
 }
 
-TEST_F(ToolListPanelTest, AddOpensTheShapeDialogOrThePickListOfDrawnSpecialTools) {
+TEST_F(ToolListTest, AddOpensTheShapeDialogOrThePickListOfDrawnSpecialTools) {
     Shape(3);
     session.cmd.EditRecNo = 4;
     EXPECT_EQ(panel.AddTool_Click(), AddStart::ToolDialogs);
-    EXPECT_EQ(session.cmd.EditRecNo, 0);
-    EXPECT_TRUE(session.cmd.AddAgain);
-    EXPECT_FALSE(panel.visible);
+    Note("add");
     panel.EndCommand();
-    EXPECT_FALSE(session.cmd.AddAgain);
+    Note("end");
 
     // The drawings not yet among the special tools, in index order.
     Shape(14);
     test::WriteFile(fixture.ToolPath("Shop.lkp"),
                     "Slot,3\r\nHook,1\r\n  ,4\r\nBracket,2\r\n******\r\nLate,5\r\n");
-    WriteTools('S', {Special("Hook", 1)});
+    WriteTools('S', {Tool('S', 12, 1, "Hook")});
     EXPECT_EQ(panel.AddTool_Click(), AddStart::PickList);
-    EXPECT_EQ(Shown(), "Add Special mode 1 bar 0..0 [0 Slot||*] [0 Bracket||]");
-    EXPECT_EQ(panel.header, ListHeader(14));
-    EXPECT_TRUE(session.cmd.AddAgain);
+    Note("add special");
     panel.ToolListSngl_Click(1);
     EXPECT_EQ(panel.ToolOk_Click(), PanelAction::OpenToolDialog);
-    EXPECT_EQ(session.cmd.SpecialName, "Bracket");
-    EXPECT_EQ(session.cmd.EditRecNo, 0);
+    Note("line 1 and ok, picked " + session.cmd.SpecialName);
     panel.EndCommand();
-    EXPECT_FALSE(session.cmd.AddAgain);
-    EXPECT_EQ(panel.mode, ListMode::None);
+    Note("end");
 
     // Cancel on the pick list ends the add command.
     EXPECT_EQ(panel.AddTool_Click(), AddStart::PickList);
     panel.ToolCncl_Click();
-    EXPECT_FALSE(session.cmd.AddAgain);
-    EXPECT_FALSE(panel.visible);
-    EXPECT_TRUE(Events().empty());
+    Note("add special and cancel");
 
     // Every drawing has its tool.
-    WriteTools('S', {Special("Bracket", 1), Special("Hook", 2), Special("Slot", 3)});
+    WriteTools('S',
+               {Tool('S', 12, 1, "Bracket"), Tool('S', 12, 2, "Hook"), Tool('S', 12, 3, "Slot")});
     EXPECT_EQ(panel.AddTool_Click(), AddStart::Nothing);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"beep", "message:Tool Must Be Drawn First !"}));
-    EXPECT_FALSE(session.cmd.AddAgain);
-    EXPECT_FALSE(panel.visible);
+    Note("add special with every drawing a tool");
+}
+
+TEST_F(ToolListTest, LinesOfEachKindOfStationShapeAndUnit) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "list-lines.txt")) {
+        const std::vector<std::string> shape = test::Split(row.fields.at(0), ' ');
+        session.machine.ImperialDisplay = shape.size() > 2;
+        ToolRec rec;
+        rec.Dims = test::DimsOf(row.fields.at(1));
+        std::string stations = row.fields.at(2);
+        std::replace(stations.begin(), stations.end(), '/', ' ');
+        const std::vector<double> stns = test::NumbersOf(stations);
+        for (std::size_t i = 0; i + 1 < stns.size(); i += 2) {
+            rec.Stns.at(i / 2) = {static_cast<std::int16_t>(stns[i]),
+                                  static_cast<std::int16_t>(stns[i + 1])};
+        }
+        const std::vector<double> angles = test::NumbersOf(row.fields.at(3));
+        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
+        rec.Descr = library::PaddedDescr(row.fields.size() > 7 ? row.fields[7] : "");
+        session.win.CurShapeNo = static_cast<std::int16_t>(std::stoi(shape.at(0)));
+        session.win.CurShapeCode = shape.at(1);
+        const ToolListLine line = ListLine(session, rec);
+        EXPECT_EQ(line.size + " | " + line.stations + " | " + line.angles,
+                  row.fields.at(4) + " | " + row.fields.at(5) + " | " + row.fields.at(6))
+            << "line " << row.line;
+    }
 }
 
 }  // namespace

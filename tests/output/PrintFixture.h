@@ -12,6 +12,7 @@
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/FaultyFileSystem.h"
+#include "tests/support/GoldenText.h"
 #include "tests/support/RecordingPage.h"
 #include "tests/support/TempDir.h"
 
@@ -38,6 +39,10 @@ class PaperOutPage : public RecordingPage {
 //   1 "A Station" kind 10, 2 "B Station" kind 11, 3 "B Index" kind 20 (an index station).
 class PrintFixture {
   public:
+    static void ExpectTranscript(const std::string& text) {
+        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
+    }
+
     PrintFixture() : session(services) {
         session.lib.ToolLibPrefix = dir.path() + "Shop.";
         session.lib.TurretLibPrefix = dir.path() + "Shop.";
@@ -83,20 +88,20 @@ class PrintFixture {
         WriteFile(session.lib.ToolLibPrefix + code, bytes);
     }
 
-    // The printed lines that follow the heading block (up to the end of the document).
-    std::vector<std::string> Body() const {
-        std::vector<std::string> body;
-        bool in = false;
+    // What the prints since the last call did, as transcript lines under `title`: the printer's
+    // operations, what the user was shown and the orientation the printer was left in.
+    std::string Printed(const std::string& title) {
+        std::string text = "== " + title + "\n";
         for (const std::string& op : page.ops) {
-            if (op == "enddoc" && in) {
-                break;
-            }
-            if (in) {
-                body.push_back(op);
-            }
-            in = in || op == "bold:0";
+            text += op + "\n";
         }
-        return body;
+        for (const std::string& event : ui.events) {
+            text += "shown " + event + "\n";
+        }
+        page.ops.clear();
+        ui.events.clear();
+        return text + "left in orientation " + std::to_string(static_cast<int>(page.orientation)) +
+               "\n";
     }
 
     TempDir dir;
@@ -107,7 +112,5 @@ class PrintFixture {
     platform::Services services{fs, ui, page, process};
     core::Session session;
 };
-
-inline const std::vector<std::string> kPrinterErrorShown = {"beep", "message:Printer Error !"};
 
 }  // namespace tooling::test

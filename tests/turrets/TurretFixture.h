@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,8 +13,10 @@
 #include "core/TextFile.h"
 #include "library/LibraryFiles.h"
 #include "library/ToolRec.h"
+#include "tests/support/GoldenText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
+#include "turrets/TurretEditor.h"
 
 namespace tooling::test {
 
@@ -110,6 +113,55 @@ class TurretFixture {
         WriteFile(session.lib.ToolLibPrefix + std::string(1, shape), bytes);
     }
 
+    // The library's turret files that changed since the last call, as transcript lines: each new
+    // or changed file with its bytes, each removed one by name.
+    std::string ChangedFiles() {
+        std::map<std::string, std::string> now;
+        for (const std::string& name :
+             session.os.fs.List(Turret("*"), platform::ListFilter::Files)) {
+            now[name] = ReadFile(library::TurretFolder(session) + name);
+        }
+        std::string text;
+        for (const auto& [name, bytes] : now) {
+            if (!files_.contains(name) || files_[name] != bytes) {
+                text += name + ":\n" + ShownBytes(bytes);
+            }
+        }
+        for (const auto& [name, bytes] : files_) {
+            text += now.contains(name) ? "" : name + " removed\n";
+        }
+        files_ = std::move(now);
+        return text;
+    }
+    // What the user was shown since the last call, as transcript lines, the library's turret
+    // folder written "<turrets>".
+    std::string Shown() {
+        std::string text;
+        for (std::string event : ui.events) {
+            const std::string folder = library::TurretFolder(session);
+            for (std::size_t at; (at = event.find(folder)) != std::string::npos;) {
+                event.replace(at, folder.size(), "<turrets>/");
+            }
+            text += "shown " + event + "\n";
+        }
+        ui.events.clear();
+        return text;
+    }
+    // The editor's lines, the five columns of each joined by "|".
+    static std::string EditorLines(const turrets::TurretEditor& editor) {
+        std::string lines;
+        for (std::size_t r = 0; r < editor.rows().size(); ++r) {
+            for (std::size_t c = 0; c < 5; ++c) {
+                lines += (c == 0 ? "" : "|") + editor.columns[c][r];
+            }
+            lines += "\n";
+        }
+        return lines;
+    }
+    static void ExpectTranscript(const std::string& text) {
+        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
+    }
+
     // The same session on other services.
     static void CopySession(core::Session& to, const core::Session& from) {
         to.inst = from.inst;
@@ -125,6 +177,9 @@ class TurretFixture {
     TestServices services;
     FakeUi& ui = services.ui;
     core::Session session;
+
+  private:
+    std::map<std::string, std::string> files_;
 };
 
 }  // namespace tooling::test

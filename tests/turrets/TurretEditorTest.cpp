@@ -39,24 +39,7 @@ class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
             TrtTol dialog(session);
             dialog.Form_Load(stationType);
             dialog.Form_GotFocus();
-            if (shape < 0) {
-                dialog.InptCncl_Click();
-                return dialog.picked;
-            }
-            dialog.shapeList.selected = shape;
-            dialog.ShapeList_Click();
-            if (size >= 0) {
-                dialog.sizeList.selected = size;
-                dialog.SizeList_Click();
-            }
-            if (station >= 0) {
-                dialog.stnList.selected = station;
-                dialog.StnList_Click();
-            }
-            if (angle >= 0) {
-                dialog.angList.selected = angle;
-            }
-            dialog.InptOk_Click();
+            shape < 0 ? dialog.InptCncl_Click() : ChooseTool(dialog, shape, size, station, angle);
             return dialog.picked;
         };
     }

@@ -5,17 +5,20 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "core/TextFile.h"
+#include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
 #include "library/ToolRec.h"
 #include "tests/support/GoldenText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
+#include "turrets/TrtTol.h"
 #include "turrets/TurretEditor.h"
 
 namespace tooling::test {
@@ -157,6 +160,52 @@ class TurretFixture {
             lines += "\n";
         }
         return lines;
+    }
+    // A list of the Tooling or the default tool dialog as "[line,line*]", "*" after the selected
+    // line, "~" before a disabled list, "-" for a hidden one.
+    static std::string ListText(const turrets::TrtTol::Combo& combo) {
+        if (!combo.visible) {
+            return "-";
+        }
+        std::string text = combo.enabled ? "[" : "~[";
+        for (std::size_t i = 0; i < combo.lines.size(); ++i) {
+            text += (i == 0 ? "" : ",") + combo.lines[i] +
+                    (static_cast<int>(i) == combo.selected ? "*" : "");
+        }
+        return text + "]";
+    }
+    // Chooses lines of the Tooling dialog's shape, size and station lists and angle list (-1:
+    // left alone), each followed by its click, and presses Ok.
+    static void ChooseTool(turrets::TrtTol& dialog, int shape, int size, int station, int angle) {
+        for (const auto& [list, line, click] :
+             {std::tuple(&dialog.shapeList, shape, &turrets::TrtTol::ShapeList_Click),
+              {&dialog.sizeList, size, &turrets::TrtTol::SizeList_Click},
+              {&dialog.stnList, station, &turrets::TrtTol::StnList_Click}}) {
+            if (line >= 0) {
+                list->selected = line;
+                (dialog.*click)();
+            }
+        }
+        if (angle >= 0) {
+            dialog.angList.selected = angle;
+        }
+        dialog.InptOk_Click();
+    }
+    // The four defaults in memory, then those of the defaults file, each as "record shape
+    // station-type/kind angle".
+    std::string DefaultsText() const {
+        const auto text = [](const library::DefaultSet& defaults) {
+            std::string line;
+            for (const core::DefaultToolRec& rec : defaults) {
+                line += " " + std::to_string(rec.recordNo) + rec.shape + " " +
+                        std::to_string(rec.stnType) + "/" + std::to_string(rec.stnKind) + " " +
+                        std::to_string(static_cast<int>(rec.angle));
+            }
+            return line;
+        };
+        const std::string dft = session.lib.ToolLibPrefix + "dft";
+        return "defaults" + text(session.lib.DefaultTools) + "; file" +
+               (FileExists(dft) ? text(library::DecodeDefaults(ReadFile(dft))) : " none") + "\n";
     }
     static void ExpectTranscript(const std::string& text) {
         ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);

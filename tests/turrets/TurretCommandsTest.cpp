@@ -147,6 +147,12 @@ TEST_F(TurretCommandsTest, ListCommandsOpenTheListOrSayThereIsNoTurret) {
 
 TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintPrintsIt) {
     ChooseLine(3, 1);
+    commands.ListPreview_Click();
+    Step("Edit Turret, FRONT, Preview");
+    commands.listSnglSelected = 2;
+    commands.ListOk_Click();
+    Step("a line past the list, Ok");
+    ChooseLine(3, 1);
     commands.ListSngl_DblClick();
     Step("Edit Turret, FRONT double-clicked");
     commands.editor.TurretOk_Click();

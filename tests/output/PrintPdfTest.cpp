@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,33 +15,19 @@
 namespace tooling::output {
 namespace {
 
-// The words of a text joined by single blanks.
-std::string Words(const std::string& text) {
-    std::istringstream in(text);
-    std::string joined;
-    for (std::string word; in >> word;) {
-        joined += (joined.empty() ? "" : " ") + word;
-    }
-    return joined;
-}
-
-// The words of each line the recording page printed; empty lines left out.
+// The words of each line the recording page printed, its column stops left out; empty lines
+// left out.
 std::vector<std::string> RecordedLines(const std::vector<std::string>& ops) {
     std::vector<std::string> lines;
     for (const std::string& op : ops) {
-        if (!op.starts_with("line:")) {
-            continue;
+        std::istringstream in(
+            std::regex_replace(op, std::regex("^line:([0-9]+\\|)?|; [0-9]+\\|"), " "));
+        std::string line;
+        for (std::string word; in >> word;) {
+            line += (line.empty() ? "" : " ") + word;
         }
-        std::string text;
-        std::size_t pos = 5;
-        while (pos < op.size()) {
-            const std::size_t bar = op.find('|', pos);
-            const std::size_t next = op.find("; ", bar);
-            text += " " + op.substr(bar + 1, next == std::string::npos ? next : next - bar - 1);
-            pos = next == std::string::npos ? op.size() : next + 2;
-        }
-        if (!Words(text).empty()) {
-            lines.push_back(Words(text));
+        if (op.starts_with("line:") && !line.empty()) {
+            lines.push_back(line);
         }
     }
     return lines;

@@ -85,23 +85,21 @@ TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
 class TurretFiles : public ::testing::Test, public TurretFixture {};
 
 TEST_F(TurretFiles, IndexOperationsWorkOnTheLibrarysIndexFile) {
-    EXPECT_EQ(ReadTurret("lkp"), "******\r\n");
-    EXPECT_EQ(ReadTurret("0"), kEmpty5);
-    InsertTurretEntry(session, "Beta", 2);
-    InsertTurretEntry(session, "Gamma", 1);
-    InsertTurretEntry(session, "alpha", 3);
-    InsertTurretEntry(session, "ZED", 4);
-    EXPECT_EQ(ReadTurret("lkp"), "alpha, 3\r\nBeta, 2\r\nGamma, 1\r\nZED, 4 \r\n******\r\n");
-    EXPECT_EQ(Listing(ReadTurretIndex(session)), "alpha=3|Beta=2|Gamma=1|ZED=4");
-    RemoveTurretEntry(session, 2);
-    EXPECT_EQ(ReadTurret("lkp"), "alpha, 3\r\nGamma, 1\r\nZED, 4\r\n******\r\n");
-
-    WriteTurret("lkp", "Zero, 0 \r\nFRONT, 3 \r\n******\r\n");
-    const std::pair<std::string, std::optional<std::int16_t>> finds[] = {
-        {"front", 3}, {" Front ", 3}, {"FRONT", 3}, {"zero", std::nullopt}, {"back", std::nullopt}};
-    for (const auto& [name, number] : finds) {
-        EXPECT_EQ(FindTurret(session, name), number) << name;
+    std::string log = ChangedFiles();
+    for (const auto& [name, number] :
+         {std::pair("Beta", 2), {"Gamma", 1}, {"alpha", 3}, {"ZED", 4}}) {
+        InsertTurretEntry(session, name, static_cast<std::int16_t>(number));
     }
+    log += "== four entries inserted, listed " + Listing(ReadTurretIndex(session)) + "\n" +
+           ChangedFiles();
+    RemoveTurretEntry(session, 2);
+    log += "== 2 removed\n" + ChangedFiles();
+    WriteTurret("lkp", "Zero, 0 \r\nFRONT, 3 \r\n******\r\n");
+    for (const std::string name : {"front", " Front ", "FRONT", "zero", "back"}) {
+        const std::optional<std::int16_t> found = FindTurret(session, name);
+        log += "find \"" + name + "\": " + (found ? std::to_string(*found) : "none") + "\n";
+    }
+    ExpectTranscript(log);
 }
 
 TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
@@ -138,54 +136,33 @@ TEST_F(TurretFiles, NoFreeNumberRefusesNewTurretsAndWritesNothing) {
     EXPECT_FALSE(FileExists(Turret("2")));
 }
 
-TEST_F(TurretFiles, SavesEveryRowAsItsStationLine) {
+TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
+    std::string log = ChangedFiles();
     const double third = 1.0 / 3.0;
-    const std::vector<StationRow> rows = {
-        {1, "B", "Square", {10, 0, 0, 0}, "45", 1},
-        {2, "", "", {}, "", 2},
-        {3, "D", "Rectangle", {20, 12.7, 0, 0}, " idx ", 3},
-        {4, " ", std::string(12, ' '), {}, " ", 1},
-        {5, "A", "Diameter", {third, third, 0, 0}, "", 4},
-        {9, "K", "Keyway", {25.4, 10, -4, 0}, "22.5", 1},
-    };
-    SaveTurret(session, 7, rows);
-    EXPECT_EQ(ReadTurret("7"),
-              "1,B,Square,10,0,0,0,45,1\r\n"
-              "2,,,0,0,0,0,,2\r\n"
-              "3,D,Rectangle,20,12.7,0,0,idx,3\r\n"
-              "4, ,            ,0,0,0,0,0,1\r\n"
-              "5,A,Diameter,0.333333333333333,0.333333333333333,0,0,0,4\r\n"
-              "9,K,Keyway,25.4,10,-4,0,22.5,1\r\n"
-              "******\r\n");
-    EXPECT_EQ(ReadTurret("lkp"), "******\r\n");
-}
-
-TEST_F(TurretFiles, LoadsBothFormsOfStationLineWithTheMachinesTypes) {
+    SaveTurret(session, 7,
+               {{1, "B", "Square", {10, 0, 0, 0}, "45", 1},
+                {2, "", "", {}, "", 2},
+                {3, "D", "Rectangle", {20, 12.7, 0, 0}, " idx ", 3},
+                {4, " ", std::string(12, ' '), {}, " ", 1},
+                {5, "A", "Diameter", {third, third, 0, 0}, "", 4},
+                {9, "K", "Keyway", {25.4, 10, -4, 0}, "22.5", 1}});
+    log += "== saved as 7\n" + ChangedFiles();
     WriteTurret("2",
-                "1, , , 0, 0, 0, 0, , 0\r\n"
-                "2,B,Square,10,0,0,0,45,7\r\n"
+                "1, , , 0, 0, 0, 0, , 0\r\n2,B,Square,10,0,0,0,45,7\r\n"
                 "  9 ,  D , Rectangle , 20.5,12.7,0,0, 90 ,3\r\n"
-                "4, ,            ,0,0,0,0,0,1\r\n"
-                "5,S,Logo Punch,25,30,0,0,0,4,extra\r\n"
-                "6,A,Diameter,5,5,0,0,0,1\r\n"
-                "******\r\n");
-    const std::vector<StationRow> expected = {
-        {1, "", "", {}, "", 1},
-        {2, "B", "Square", {10, 0, 0, 0}, "45", 2},
-        {9, "D", "Rectangle", {20.5, 12.7, 0, 0}, "90", 3},
-        {4, "", "", {}, "0", 1},
-        {5, "S", "Logo Punch", {25, 30, 0, 0}, "0", 4},
-    };
-    EXPECT_EQ(LoadTurret(session, 2), expected);
-    EXPECT_EQ(LoadTurret(session, 0), (std::vector<StationRow>{{1, "", "", {}, "", 1},
-                                                               {2, "", "", {}, "", 2},
-                                                               {3, "", "", {}, "", 3},
-                                                               {4, "", "", {}, "", 1},
-                                                               {5, "", "", {}, "", 4}}));
+                "4, ,            ,0,0,0,0,0,1\r\n5,S,Logo Punch,25,30,0,0,0,4,extra\r\n"
+                "6,A,Diameter,5,5,0,0,0,1\r\n******\r\n");
+    for (const std::int16_t number : {2, 0}) {
+        log += "== loaded " + std::to_string(number) + "\n";
+        for (const StationRow& row : LoadTurret(session, number)) {
+            log += std::to_string(row.station) + "|" + row.shape + "|" + row.tool + "|" +
+                   ::testing::PrintToString(row.dims) + "|" + row.angle + "|" +
+                   std::to_string(row.typeIdx) + "\n";
+        }
+    }
     SaveTurret(session, 3, LoadTurret(session, 0));
-    EXPECT_EQ(ReadTurret("3"),
-              "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n"
-              "5,,,0,0,0,0,,4\r\n******\r\n");
+    log += "== the empty turret saved as 3\n" + ChangedFiles();
+    ExpectTranscript(log);
 }
 
 TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
@@ -218,32 +195,23 @@ TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
 }
 
 TEST_F(TurretFiles, NewDuplicatedAndDeletedTurretsKeepIndexAndFilesTogether) {
+    std::string log = ChangedFiles();
     std::vector<StationRow> rows = LoadTurret(session, 0);
     rows[1] = {2, "B", "Square", {10, 0, 0, 0}, "45", 2};
-    EXPECT_EQ(SaveNewTurret(session, "Front", rows), 1);
-    EXPECT_EQ(SaveNewTurret(session, "Back", LoadTurret(session, 0)), 2);
+    const auto step = [&](const std::string& title, int number) {
+        log += "== " + title + ": " + std::to_string(number) + "\n" + ChangedFiles();
+    };
+    step("Front saved new", SaveNewTurret(session, "Front", rows));
+    step("Back saved new", SaveNewTurret(session, "Back", LoadTurret(session, 0)));
     EXPECT_EQ(LoadTurret(session, 1), rows);
-    const std::string front = ReadTurret("1");
-
-    EXPECT_EQ(DuplicateTurret(session, 1, "Copy", 0), 3);
-    EXPECT_EQ(ReadTurret("3"), front);
-    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
-
+    step("1 duplicated as Copy", DuplicateTurret(session, 1, "Copy", 0));
     // Onto an existing turret: its file is replaced, its index line stays as it was.
-    EXPECT_EQ(DuplicateTurret(session, 1, "BACK", 2), 2);
-    EXPECT_EQ(ReadTurret("2"), front);
-    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
-
-    // Onto itself: nothing changes.
-    EXPECT_EQ(DuplicateTurret(session, 1, "Front", 1), 1);
-    EXPECT_EQ(ReadTurret("1"), front);
-    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
-
+    step("1 duplicated onto 2 as BACK", DuplicateTurret(session, 1, "BACK", 2));
+    step("1 duplicated onto itself", DuplicateTurret(session, 1, "Front", 1));
     DeleteTurret(session, 2);
-    EXPECT_FALSE(FileExists(Turret("2")));
-    EXPECT_EQ(ReadTurret("lkp"), "Copy, 3\r\nFront, 1\r\n******\r\n");
-    EXPECT_EQ(SaveNewTurret(session, "Middle", rows), 2);
-    EXPECT_EQ(ReadTurret("lkp"), "Copy, 3\r\nFront, 1\r\nMiddle, 2 \r\n******\r\n");
+    step("2 deleted", 0);
+    step("Middle saved new", SaveNewTurret(session, "Middle", rows));
+    ExpectTranscript(log);
 }
 
 }  // namespace

@@ -81,8 +81,8 @@ class ExportFixture {
     std::string Out(const std::string& name) const { return dir.path() + Native("Out/") + name; }
 
     // A text as transcripts show it: "<out>/" for the export folder, "<tools>/" for the tool
-    // folder, "<dir>/" for the temporary folder; whole paths of its volume and of a drive that is
-    // not ready by name.
+    // folder, "<dir>/" for the temporary folder, "/" for every separator; whole paths of its
+    // volume and of a drive that is not ready by name.
     std::string Portable(std::string text) const {
         if (text == fs.VolumeOf(dir.path()) || text == UnreadyDrive()) {
             return text == UnreadyDrive() ? "<unready drive>" : "<volume>";
@@ -94,6 +94,7 @@ class ExportFixture {
                 text.replace(at, path.size(), name);
             }
         }
+        std::replace(text.begin(), text.end(), '\\', '/');
         return text;
     }
     // What the user was shown (a file error without the system's own words), the export

@@ -222,7 +222,7 @@ TEST_F(TurretCommandsTest, DeleteAsksThenRemovesEntriesAndFiles) {
     ExpectTranscript(log);
 }
 
-TEST_F(TurretCommandsTest, NoFreeNumberRefusesADuplicate) {
+TEST_F(TurretCommandsTest, NoFreeNumberRefusesADuplicateOrANewTurret) {
     test::FullTurretFolder full;
     platform::Services services{full, ui, this->services.printer, this->services.process};
     core::Session crowded(services);
@@ -232,8 +232,14 @@ TEST_F(TurretCommandsTest, NoFreeNumberRefusesADuplicate) {
     commands.ListOk_Click();
     commands.nameText = "Aft";
     commands.NameOk_Click();
-    EXPECT_EQ(ui.events, (Events{"beep", "message:Too Many Turrets !"}));
     EXPECT_TRUE(commands.menusEnabled);
+    commands.TurretItem_Click(1);
+    commands.nameText = "Aft";
+    commands.NameOk_Click();
+    commands.editor.TurretOk_Click();
+    EXPECT_TRUE(commands.editor.frameVisible);
+    EXPECT_EQ(ui.events,
+              (Events{"beep", "message:Too Many Turrets !", "beep", "message:Too Many Turrets !"}));
     EXPECT_EQ(ChangedFiles(), "");
 }
 

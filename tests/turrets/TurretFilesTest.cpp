@@ -13,10 +13,6 @@ namespace {
 using test::FileExists;
 using test::TurretFixture;
 
-const std::string kEmpty5 =
-    "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n3, , , 0, 0, 0, 0, , 0\r\n"
-    "4, , , 0, 0, 0, 0, , 0\r\n5, , , 0, 0, 0, 0, , 0\r\n******\r\n";
-
 std::string Listing(const std::vector<TurretEntry>& entries) {
     std::string text;
     for (const TurretEntry& entry : entries) {
@@ -84,24 +80,6 @@ TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
 
 class TurretFiles : public ::testing::Test, public TurretFixture {};
 
-TEST_F(TurretFiles, IndexOperationsWorkOnTheLibrarysIndexFile) {
-    std::string log = ChangedFiles();
-    for (const auto& [name, number] :
-         {std::pair("Beta", 2), {"Gamma", 1}, {"alpha", 3}, {"ZED", 4}}) {
-        InsertTurretEntry(session, name, static_cast<std::int16_t>(number));
-    }
-    log += "== four entries inserted, listed " + Listing(ReadTurretIndex(session)) + "\n" +
-           ChangedFiles();
-    RemoveTurretEntry(session, 2);
-    log += "== 2 removed\n" + ChangedFiles();
-    WriteTurret("lkp", "Zero, 0 \r\nFRONT, 3 \r\n******\r\n");
-    for (const std::string name : {"front", " Front ", "FRONT", "zero", "back"}) {
-        const std::optional<std::int16_t> found = FindTurret(session, name);
-        log += "find \"" + name + "\": " + (found ? std::to_string(*found) : "none") + "\n";
-    }
-    ExpectTranscript(log);
-}
-
 TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
     const std::pair<std::vector<std::string>, int> rows[] = {
         {{}, 1},
@@ -118,22 +96,6 @@ TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
         }
         EXPECT_EQ(FreeTurretNo(fixture.session), expected) << ::testing::PrintToString(files);
     }
-}
-
-TEST_F(TurretFiles, NoFreeNumberRefusesNewTurretsAndWritesNothing) {
-    InsertTurretEntry(session, "Front", 1);
-    WriteTurret("1", kEmpty5);
-    test::FullTurretFolder full;
-    platform::Services services{full, ui, this->services.printer, this->services.process};
-    core::Session crowded(services);
-    CopySession(crowded, session);
-    const std::string index = ReadTurret("lkp");
-
-    EXPECT_EQ(FreeTurretNo(crowded), 0);
-    EXPECT_EQ(SaveNewTurret(crowded, "Back", LoadTurret(session, 0)), 0);
-    EXPECT_EQ(DuplicateTurret(crowded, 1, "Back", 0), 0);
-    EXPECT_EQ(ReadTurret("lkp"), index);
-    EXPECT_FALSE(FileExists(Turret("2")));
 }
 
 TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
@@ -194,7 +156,7 @@ TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
     EXPECT_FALSE(FileExists(Turret("1")));
 }
 
-TEST_F(TurretFiles, NewDuplicatedAndDeletedTurretsKeepIndexAndFilesTogether) {
+TEST_F(TurretFiles, IndexAndFilesChangeTogether) {
     std::string log = ChangedFiles();
     std::vector<StationRow> rows = LoadTurret(session, 0);
     rows[1] = {2, "B", "Square", {10, 0, 0, 0}, "45", 2};
@@ -211,6 +173,14 @@ TEST_F(TurretFiles, NewDuplicatedAndDeletedTurretsKeepIndexAndFilesTogether) {
     DeleteTurret(session, 2);
     step("2 deleted", 0);
     step("Middle saved new", SaveNewTurret(session, "Middle", rows));
+    InsertTurretEntry(session, " alpha ", 9);
+    step("alpha inserted as", 9);
+    RemoveTurretEntry(session, 3);
+    step("the entry removed of", 3);
+    for (const std::string name : {"front", " Middle ", "ALPHA", "back"}) {
+        const std::optional<std::int16_t> found = FindTurret(session, name);
+        log += "find \"" + name + "\": " + (found ? std::to_string(*found) : "none") + "\n";
+    }
     ExpectTranscript(log);
 }
 

@@ -32,15 +32,13 @@ class TurretCommandsTest : public ::testing::Test, public test::TurretFixture {
     // What the frames show and the command's state, the sheets printed, what the user was shown
     // and the files that changed, under `title`.
     void Step(const std::string& title) {
-        log += "== " + title + "\n";
-        for (const auto& [shown, what] : {std::pair(commands.nameFrameVisible, "name frame"),
-                                          {commands.listFrameVisible, "list frame"},
-                                          {commands.editor.frameVisible, "editor"},
-                                          {commands.promptVisible, "prompt"},
-                                          {!commands.menusEnabled, "menus off"}}) {
-            log += shown ? std::string(what) + ", " : "";
-        }
-        log += "mode " + std::to_string(session.cmd.TurretMode) + ", turret " +
+        log += "== " + title + "\n" +
+               Flags({{commands.nameFrameVisible, "name frame"},
+                      {commands.listFrameVisible, "list frame"},
+                      {commands.editor.frameVisible, "editor"},
+                      {commands.promptVisible, "prompt"},
+                      {!commands.menusEnabled, "menus off"}}) +
+               "mode " + std::to_string(session.cmd.TurretMode) + ", turret " +
                std::to_string(session.cmd.CurTurret) + " \"" + commands.curTurretName() +
                "\", answer " + std::to_string(session.cmd.MsgAnswer) + ", focus " +
                std::to_string(static_cast<int>(commands.focus)) + "\n";
@@ -59,14 +57,13 @@ class TurretCommandsTest : public ::testing::Test, public test::TurretFixture {
                        (commands.listSnglSelected == static_cast<int>(i) ? "*" : "") +
                        (commands.listMultSelected[i] ? "+" : "");
             }
-            for (const auto& [shown, what] : {std::pair(commands.listSnglVisible, "single"),
-                                              {commands.listMultVisible, "multiple"},
-                                              {commands.previewBttnVisible, "preview"},
-                                              {commands.machBttnVisible, "machine"},
-                                              {commands.checkFrameVisible, "check"}}) {
-                log += shown ? std::string(", ") + what : "";
-            }
-            log += "\n";
+            log += "; " +
+                   Flags({{commands.listSnglVisible, "single"},
+                          {commands.listMultVisible, "multiple"},
+                          {commands.previewBttnVisible, "preview"},
+                          {commands.machBttnVisible, "machine"},
+                          {commands.checkFrameVisible, "check"}}) +
+                   "\n";
         }
         if (commands.editor.frameVisible) {
             log += "editing \"" + commands.editor.trtDsc + "\"\n" + EditorLines(commands.editor);
@@ -226,7 +223,8 @@ TEST_F(TurretCommandsTest, NoFreeNumberRefusesADuplicateOrANewTurret) {
     test::FullTurretFolder full;
     platform::Services services{full, ui, this->services.printer, this->services.process};
     core::Session crowded(services);
-    CopySession(crowded, session);
+    std::tie(crowded.inst, crowded.machine, crowded.lib) =
+        std::tie(session.inst, session.machine, session.lib);
     TurretCommands commands(crowded);
     commands.TurretItem_Click(2);
     commands.ListOk_Click();

@@ -20,13 +20,11 @@ class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
     // What the panel shows, what the user was shown and the files that changed, under `title`.
     void Step(const std::string& title) {
         log += "== " + title + "\n";
-        for (const auto& [shown, what] : {std::pair(editor.frameVisible, "frame"),
-                                          {editor.trtDscVisible, "name"},
-                                          {editor.buttonsDefault, "default buttons"},
-                                          {editor.focusList, "focus on the list"}}) {
-            log += shown ? std::string(what) + ", " : "";
-        }
-        log += "\"" + editor.trtDsc + "\", line " + std::to_string(editor.selected) + ", top " +
+        log += Flags({{editor.frameVisible, "frame"},
+                      {editor.trtDscVisible, "name"},
+                      {editor.buttonsDefault, "default buttons"},
+                      {editor.focusList, "focus on the list"}}) +
+               "\"" + editor.trtDsc + "\", line " + std::to_string(editor.selected) + ", top " +
                std::to_string(editor.topLine) + " of " + std::to_string(editor.barMax) +
                ", closed " + std::to_string(closings) + ", turret " +
                std::to_string(session.cmd.CurTurret) + "\n" + EditorLines(editor) + Shown() +

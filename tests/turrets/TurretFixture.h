@@ -150,6 +150,14 @@ class TurretFixture {
         ui.events.clear();
         return text;
     }
+    // The names of the flags that are set, each followed by ", ".
+    static std::string Flags(std::initializer_list<std::pair<bool, const char*>> flags) {
+        std::string text;
+        for (const auto& [set, name] : flags) {
+            text += set ? std::string(name) + ", " : "";
+        }
+        return text;
+    }
     // The editor's lines, the five columns of each joined by "|".
     static std::string EditorLines(const turrets::TurretEditor& editor) {
         std::string lines;
@@ -209,13 +217,6 @@ class TurretFixture {
     }
     static void ExpectTranscript(const std::string& text) {
         ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
-    }
-
-    // The same session on other services.
-    static void CopySession(core::Session& to, const core::Session& from) {
-        to.inst = from.inst;
-        to.machine = from.machine;
-        to.lib = from.lib;
     }
 
     static std::string MachinePrefix(const std::string& root) {

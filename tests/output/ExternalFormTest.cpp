@@ -84,23 +84,11 @@ TEST_F(ExternalFormTest, AsksBeforeCopyingAndRecordsTheFolderWhateverTheAnswer) 
     ExpectTranscript(log);
 }
 
-TEST_F(ExternalFormTest, RefusesWithNothingSelectedOrNoDiscAndStaysOpen) {
+TEST_F(ExternalFormTest, CancelCopiesNothingAndRefusalsKeepTheFormOpen) {
     Open();
-    form.ExportOk_Click();
-    Step("nothing selected, Ok");
-    ui.answers = {true};
-    form.folder = Out("");
-    fs.unreadyTests = 2;
-    Export({1});
-    Step("FLANGE, Yes, the disc not ready, and still not after the message");
-    ui.answers = {true};
-    fs.unreadyTests = 1;
-    form.ExportOk_Click();
-    Step("Ok again, the disc put in while the message was up");
-    ExpectTranscript(log);
-}
-
-TEST_F(ExternalFormTest, ADriveThatIsNotReadyPutsTheListsBack) {
+    form.selected[1] = true;
+    form.ExportCancel_Click();
+    Step("FLANGE selected, Cancel");
     Open();
     form.folder = Out("");
     form.drive = test::UnreadyDrive();
@@ -114,14 +102,19 @@ TEST_F(ExternalFormTest, ADriveThatIsNotReadyPutsTheListsBack) {
     form.drive = test::UnreadyDrive();
     form.ExportDriveList_Change();
     Step("a drive that is not ready, set from code");
-    ExpectTranscript(log);
-}
-
-TEST_F(ExternalFormTest, CancelClosesWithoutCopyingOrRecording) {
+    session.cmd.SyncBusy = false;
     Open();
-    form.selected[1] = true;
-    form.ExportCancel_Click();
-    Step("FLANGE selected, Cancel");
+    form.ExportOk_Click();
+    Step("nothing selected, Ok");
+    ui.answers = {true};
+    form.folder = Out("");
+    fs.unreadyTests = 2;
+    Export({1});
+    Step("FLANGE, Yes, the disc not ready, and still not after the message");
+    ui.answers = {true};
+    fs.unreadyTests = 1;
+    form.ExportOk_Click();
+    Step("Ok again, the disc put in while the message was up");
     ExpectTranscript(log);
 }
 

@@ -50,18 +50,13 @@ class ExportFixture {
         session.machine.MachineDataPrefix = dir.path() + Native("Data/M1.");
         session.lib.ToolLibPrefix = dir.path() + Native("Tools/Shop.");
         std::string tools;
-        for (const auto& [name, station] :
-             std::vector<std::pair<std::string, int>>{{"A/B", 1},
-                                                      {"CORNER NOTCH 12", 1},
-                                                      {"FLANGE", 1},
-                                                      {"LOGO", 0},
-                                                      {"NOT INDEXED", 1},
-                                                      {"VENT", 1}}) {
+        for (const std::string name :
+             {"A/B", "CORNER NOTCH 12", "FLANGE", "LOGO", "NOT INDEXED", "VENT"}) {
             library::ToolRec rec;
             rec.Shape = 'S';
             rec.Descr = library::PaddedDescr(name);
             rec.Dims = {20, 20, 0, 0};
-            rec.Stns[0] = {static_cast<std::int16_t>(station), 10};
+            rec.Stns[0] = {static_cast<std::int16_t>(name == "LOGO" ? 0 : 1), 10};
             rec.SettingsNo = 1;
             tools += library::ToolRecBytes(rec);
         }

@@ -18,23 +18,6 @@
 
 namespace tooling::test {
 
-// A printer that runs out of paper at its n-th line (counted from 1; 0 never) and works again
-// once the paper is in.
-class PaperOutPage : public RecordingPage {
-  public:
-    void PrintLine(const std::vector<platform::PageItem>& items) override {
-        if (++lines_ == paperOutAtLine) {
-            throw platform::PrinterError("out of paper");
-        }
-        RecordingPage::PrintLine(items);
-    }
-
-    int paperOutAtLine = 0;
-
-  private:
-    int lines_ = 0;
-};
-
 // A library "Shop" in a temporary folder, on a machine with these station types:
 //   1 "A Station" kind 10, 2 "B Station" kind 11, 3 "B Index" kind 20 (an index station).
 class PrintFixture {
@@ -107,7 +90,7 @@ class PrintFixture {
     TempDir dir;
     FaultyFileSystem fs;
     FakeUi ui;
-    PaperOutPage page;
+    RecordingPage page;
     FakeProcess process;
     platform::Services services{fs, ui, page, process};
     core::Session session;

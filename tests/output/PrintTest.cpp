@@ -77,8 +77,6 @@ TEST_F(PrintTest, AFailureEndsThePrintWithPrinterErrorAndSetsTheOrientationBack)
     page.failAfter = 0;
     std::string printed = List(2, Orientation::Landscape, "printer off line, shape");
     page.failAfter = -1;
-    page.paperOutAtLine = 7;
-    printed += List(2, Orientation::Landscape, "out of paper at the second tool, shape");
     fs.readFailures = 1;
     printed += List(2, Orientation::Landscape, "tool file unreadable, shape");
     ExpectTranscript(printed);

@@ -49,8 +49,7 @@ TEST_F(PrintTest, PrintsEachShapesRealToolsUnderItsHeading) {
         {'J', {17.32F, 20, 0, 0}},
         {'K', {10, 11.2F, -3, 0}},
         {'L', {50, 6, 0, 0}},
-        {'M', {50.8F, 50.8F, 3.175F, 1.5875F}},
-    };
+        {'M', {50.8F, 50.8F, 3.175F, 1.5875F}}};
     for (const auto& [code, dims] : oneEach) {
         WriteTools(code, {Tool(dims, {1}, {0})});
     }

@@ -112,8 +112,7 @@ TEST_F(DefaultToolChoiceTest, MarksFollowTheDefaultsAndFiveStandsForBothShearing
         {library::kXShearing, 'D', 2, b},     {library::kXShearing, 'D', 3, a},
         {library::kClearing, 'B', 3, index},  {library::kClearing, 'B', 1, a},
         {library::kNibbling, 'A', 2, b},      {library::kNibbling, 'A', 1, a},
-        {library::kYShearing, 'D', 3, index},
-    };
+        {library::kYShearing, 'D', 3, index}};
     std::string log;
     for (const auto& [kind, shape, recordNo, station] : steps) {
         StoreDefault(session, kind, shape, recordNo, station);

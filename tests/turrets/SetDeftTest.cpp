@@ -55,8 +55,7 @@ TEST_F(SetDeftTest, OpensOnTheKindsShapesWithTheStoredDefaultSelected) {
         // A default of another shape than the kind takes is forgotten.
         {library::kClearing, 'D', 1, 1},
         {library::kClearing, 'B', 2, 3},
-        {library::kNibbling, ' ', 0, 0},
-    };
+        {library::kNibbling, ' ', 0, 0}};
     for (const auto& [kind, shape, recordNo, stnType] : rows) {
         Store(kind, shape, recordNo, stnType);
         Open(kind);
@@ -97,8 +96,7 @@ TEST_F(SetDeftTest, OkRefusesUntilEveryChoiceIsMadeThenStoresTheDefault) {
         {library::kXShearing, 0, 0, -1},   {library::kXShearing, 0, 0, 1},
         {library::kXShearing, -1, -1, -1}, {library::kYShearing, -1, -1, 1},
         {library::kYShearing, 0, 0, 0},    {library::kYShearing, 0, 1, -1},
-        {library::kNibbling, -1, -1, -1},
-    };
+        {library::kNibbling, -1, -1, -1}};
     for (const auto& [kind, shape, size, stn] : rows) {
         session.lib.DefaultTools = {};
         Open(kind);

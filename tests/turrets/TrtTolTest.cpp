@@ -80,8 +80,7 @@ TEST_F(TrtTolTest, EachChoiceEmptiesTheListsAfterIt) {
         // The same line of a new list is a new choice.
         {-1, 0, "its first size"},
         {13, -1, "Special"},
-        {2, -1, "Rad-Square, with no tool"},
-    };
+        {2, -1, "Rad-Square, with no tool"}};
     for (const auto& [shape, size, title] : steps) {
         if (shape >= 0) {
             Pick(dialog.shapeList, shape, &TrtTol::ShapeList_Click);

@@ -207,8 +207,7 @@ TEST_F(TurretCommandsTest, DeleteAsksThenRemovesEntriesAndFiles) {
         {{false, false, false}, false, "none marked"},
         {{false, true, false}, false, "Back marked, No"},
         {{true, false, true}, true, "Aft and FRONT marked, Yes"},
-        {{true}, true, "Back marked, Yes"},
-    };
+        {{true}, true, "Back marked, Yes"}};
     for (const auto& [marked, yes, title] : rows) {
         commands.TurretItem_Click(4);
         ui.answers = {yes};

@@ -43,8 +43,7 @@ TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsIt) {
         {"A, 1\r\n  ******  \r\nB, 2\r\n******\r\n", "A=1"},
         {"A, 1\r\nB, 2\r\n", "A=1"},
         {"A, 1\nB, 2\n******", "A=1|B=2"},
-        {"A,B, 4\r\nC, 5\r\n******\r\n", "C=5"},
-    };
+        {"A,B, 4\r\nC, 5\r\n******\r\n", "C=5"}};
     for (const auto& [bytes, listed] : rows) {
         EXPECT_EQ(Listing(ParseTurretIndex(bytes)), listed) << bytes;
     }
@@ -69,8 +68,7 @@ TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
         {"A, 1\r\nB, 2\r\nC, 2\r\nZero, 0\r\n******\r\n", "", 0, 2,
          "A, 1\r\nZero, 0\r\n******\r\n"},
         {"A, 1\r\nbroken\r\nC, 3\r\n\r\nD, 4\r\n******\r\n", "", 0, 1, "C, 3\r\n******\r\n"},
-        {"A, 1\r\nBig, 40000\r\n******\r\n", "", 0, 1, "Big, 40000\r\n******\r\n"},
-    };
+        {"A, 1\r\nBig, 40000\r\n******\r\n", "", 0, 1, "Big, 40000\r\n******\r\n"}};
     for (const Row& row : rows) {
         const std::string after = row.number != 0 ? IndexWithEntry(row.before, row.name, row.number)
                                                   : IndexWithout(row.before, row.remove);
@@ -87,8 +85,7 @@ TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
         {{"Shop.1", "Shop.3"}, 2},
         {{"SHOP.1", "shop.2"}, 3},
         {{"Shop.01", "Shop.1 ", "Shop.x1", "Other.1", "Shop.1.bak", "Shop.lkp"}, 1},
-        {{"Shop.1", "Shop.32768", "Shop.99999"}, 2},
-    };
+        {{"Shop.1", "Shop.32768", "Shop.99999"}, 2}};
     for (const auto& [files, expected] : rows) {
         TurretFixture fixture;
         for (const std::string& file : files) {

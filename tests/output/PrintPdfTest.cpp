@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <regex>
 #include <sstream>
 #include <string>
@@ -35,9 +37,12 @@ std::vector<std::string> RecordedLines(const std::vector<std::string>& ops) {
 
 class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
   protected:
-    // Runs the print on a PDF printer that starts in `orientation`; returns what the PDF holds.
-    template <typename Print>
-    test::PdfText ToPdf(platform::Orientation orientation, Print print) {
+    // Runs the print on the recording page and on a PDF printer that starts in `orientation`;
+    // expects the PDF to hold the `count` lines recorded. Returns the PDF's summary.
+    std::string ExpectRecordedLines(platform::Orientation orientation, std::size_t count,
+                                    const std::function<void(core::Session&)>& print) {
+        page.ops.clear();
+        print(session);
         const std::string path = dir.path() + "print.pdf";
         platform::QtTextPage pdfPage(path);
         pdfPage.SetOrientation(orientation);
@@ -47,35 +52,28 @@ class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
         pdfSession.lib = session.lib;
         print(pdfSession);
         EXPECT_EQ(pdfPage.GetOrientation(), orientation);
-        return test::ReadPdf(TOOLING_PDFTOTEXT, path);
+        const test::PdfText pdf = test::ReadPdf(TOOLING_PDFTOTEXT, path);
+        EXPECT_EQ(RecordedLines(page.ops).size(), count);
+        EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
+        EXPECT_TRUE(ui.events.empty());
+        return pdf.summary;
     }
 };
 
-// A list from a landscape printer: the same lines as the recording page, on upright pages.
-TEST_F(PrintPdfTest, AToolListHoldsTheLinesOfTheRecordingInPortrait) {
+TEST_F(PrintPdfTest, AListAndATurretHoldTheLinesOfTheRecording) {
+    // A list from a landscape printer, on upright pages: the heading, the column titles and the
+    // two tools.
     WriteTools('B', {Tool({30, 10.5F, 2, 3}, {1}, {0, 90}), Tool({40, 15, 2.5F, 4}, {2, 3}, {0})});
-    PrintToolList(session, 2);
-    const test::PdfText pdf =
-        ToPdf(platform::Orientation::Landscape, [](core::Session& s) { PrintToolList(s, 2); });
-    // The heading, the column titles and the two tools.
-    EXPECT_EQ(RecordedLines(page.ops).size(), 4u);
-    EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
-    EXPECT_TRUE(pdf.summary.starts_with("[portrait]")) << pdf.summary;
-    EXPECT_TRUE(ui.events.empty());
-}
-
-TEST_F(PrintPdfTest, APrintedTurretHoldsTheLinesOfTheRecording) {
+    const std::string summary = ExpectRecordedLines(platform::Orientation::Landscape, 4,
+                                                    [](core::Session& s) { PrintToolList(s, 2); });
+    EXPECT_TRUE(summary.starts_with("[portrait]")) << summary;
     session.machine.StationCount = 4;
     test::WriteFile(
         session.lib.TurretLibPrefix + "2",
         core::TextFileBytes({"1,A,Diameter,12.7,0,0,0,0,1", "2,D,Rectangle,10,5,0,0,90,2",
                              "3, , , 0, 0, 0, 0, , 0", "4,S,CORNER NOTCH 12,12,12,0,0,idx,3"}));
-    PrintTurret(session, 2, "Front Set");
-    const test::PdfText pdf = ToPdf(platform::Orientation::Portrait,
-                                    [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
-    EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
-    EXPECT_EQ(RecordedLines(page.ops).size(), 6u);
-    EXPECT_TRUE(ui.events.empty());
+    ExpectRecordedLines(platform::Orientation::Portrait, 6,
+                        [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintPrintsIt) {
     ExpectTranscript(log);
 }
 
-TEST_F(TurretCommandsTest, DuplicateCopiesUnderANewOrAnExistingName) {
+TEST_F(TurretCommandsTest, DuplicateThenDeleteKeepIndexAndFilesTogether) {
     ChooseLine(2, 1);
     commands.ListOk_Click();
     Step("Duplicate Turret, FRONT");
@@ -197,12 +197,7 @@ TEST_F(TurretCommandsTest, DuplicateCopiesUnderANewOrAnExistingName) {
     commands.ListOk_Click();
     Name("Aft");
     Step("Back as a new name");
-    ExpectTranscript(log);
-}
-
-TEST_F(TurretCommandsTest, DeleteAsksThenRemovesEntriesAndFiles) {
-    WriteTurret("lkp", "Aft, 3\r\nBack, 2\r\nFRONT, 1\r\n******\r\n");
-    WriteTurret("3", ReadTurret("2"));
+    // Delete Turret, on Aft (3), Back (2) and FRONT (1).
     const std::tuple<std::vector<bool>, bool, std::string> rows[] = {
         {{false, false, false}, false, "none marked"},
         {{false, true, false}, false, "Back marked, No"},

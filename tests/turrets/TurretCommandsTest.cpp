@@ -124,25 +124,7 @@ TEST_F(TurretCommandsTest, TheNameBoxTakesTheKeysOfATurretName) {
     EXPECT_EQ(std::pair(commands.nameSelStart, commands.nameSelLength), std::pair(0, 5));
 }
 
-TEST_F(TurretCommandsTest, ListCommandsOpenTheListOrSayThereIsNoTurret) {
-    for (const int item : {2, 3, 4, 5}) {
-        commands.TurretItem_Click(item);
-        Step("item " + std::to_string(item));
-        commands.ListCncl_Click();
-        Step("Cancel");
-    }
-    WriteTurret("lkp", "Zero, 0\r\nbroken\r\n******\r\n");
-    for (const int item : {2, 3, 4, 5}) {
-        commands.TurretItem_Click(item);
-        Step("item " + std::to_string(item) + " on an index that lists no turret");
-    }
-    std::filesystem::remove(test::PathOf(Turret("lkp")));
-    commands.TurretItem_Click(3);
-    Step("item 3 without an index");
-    ExpectTranscript(log);
-}
-
-TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintPrintsIt) {
+TEST_F(TurretCommandsTest, EditAndPrintWorkOnTheChosenTurretListsOpenOrSayThereIsNone) {
     ChooseLine(3, 1);
     commands.ListPreview_Click();
     Step("Edit Turret, FRONT, Preview");
@@ -178,6 +160,20 @@ TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintPrintsIt) {
     commands.TurretItem_Click(3);
     commands.ListOk_Click();
     Step("Edit Turret, Back cut short");
+    for (const int item : {2, 3, 4, 5}) {
+        commands.TurretItem_Click(item);
+        Step("item " + std::to_string(item));
+        commands.ListCncl_Click();
+        Step("Cancel");
+    }
+    WriteTurret("lkp", "Zero, 0\r\nbroken\r\n******\r\n");
+    for (const int item : {2, 3, 4, 5}) {
+        commands.TurretItem_Click(item);
+        Step("item " + std::to_string(item) + " on an index that lists no turret");
+    }
+    std::filesystem::remove(test::PathOf(Turret("lkp")));
+    commands.TurretItem_Click(3);
+    Step("item 3 without an index");
     ExpectTranscript(log);
 }
 

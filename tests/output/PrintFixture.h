@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <tuple>
@@ -51,9 +52,7 @@ class PrintFixture {
             rec.Stns[i] = {static_cast<std::int16_t>(types[i]),
                            session.machine.StationTable[type].kind};
         }
-        for (std::size_t i = 0; i < angles.size(); ++i) {
-            rec.Angles[i] = angles[i];
-        }
+        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
         return rec;
     }
     library::ToolRec Special(const std::string& name, std::vector<int> types) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <initializer_list>
@@ -100,10 +101,7 @@ class TurretFixture {
         for (const auto& [type, kind] : stations) {
             rec.Stns[i++] = {static_cast<std::int16_t>(type), static_cast<std::int16_t>(kind)};
         }
-        i = 0;
-        for (const float angle : angles) {
-            rec.Angles[i++] = angle;
-        }
+        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
         rec.SettingsNo = 1;
         return rec;
     }

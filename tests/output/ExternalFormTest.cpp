@@ -43,7 +43,7 @@ class ExternalFormTest : public ::testing::Test, public test::ExportFixture {
     ExternalForm form{session};
 };
 
-TEST_F(ExternalFormTest, ListsTheExportableToolsAndOpensOnTheLastFolder) {
+TEST_F(ExternalFormTest, ListsCopiesAfterAskingRecordsTheFolderAndRefuses) {
     Open();
     Step("opened");
     form.ExportFileList_LostFocus();
@@ -59,32 +59,7 @@ TEST_F(ExternalFormTest, ListsTheExportableToolsAndOpensOnTheLastFolder) {
         Open();
         Step(std::string("opened on ") + title);
     }
-    ExpectTranscript(log);
-}
-
-TEST_F(ExternalFormTest, AsksBeforeCopyingAndRecordsTheFolderWhateverTheAnswer) {
-    const std::pair<std::vector<std::size_t>, bool> rows[] = {
-        {{1}, true}, {{1, 2}, true}, {{0, 1, 2}, false}, {{2}, false}};
-    for (const auto& [lines, yes] : rows) {
-        for (const std::string name : {"FLANGE", "VENT"}) {
-            std::filesystem::remove(test::PathOf(Out(name)));
-        }
-        std::filesystem::remove(test::PathOf(session.machine.MachineDataPrefix + "xtl"));
-        session.inst.ProgramDrive = dir.path();
-        ui.answers = {yes};
-        Open();
-        // The folder list's text without its final separator.
-        form.folder = Out("").substr(0, Out("").size() - 1);
-        Export(lines);
-        Step(std::to_string(lines.size()) + " lines from " + std::to_string(lines[0]) +
-             (yes ? ", Yes" : ", No"));
-        Open();
-        Step("opened again");
-    }
-    ExpectTranscript(log);
-}
-
-TEST_F(ExternalFormTest, CancelCopiesNothingAndRefusalsKeepTheFormOpen) {
+    session.inst.ProgramDrive = fs.VolumeOf(session.inst.ProgramDir);
     Open();
     form.selected[1] = true;
     form.ExportCancel_Click();
@@ -115,6 +90,24 @@ TEST_F(ExternalFormTest, CancelCopiesNothingAndRefusalsKeepTheFormOpen) {
     fs.unreadyTests = 1;
     form.ExportOk_Click();
     Step("Ok again, the disc put in while the message was up");
+    const std::pair<std::vector<std::size_t>, bool> rows[] = {
+        {{1}, true}, {{1, 2}, true}, {{0, 1, 2}, false}, {{2}, false}};
+    for (const auto& [lines, yes] : rows) {
+        for (const std::string name : {"FLANGE", "VENT"}) {
+            std::filesystem::remove(test::PathOf(Out(name)));
+        }
+        std::filesystem::remove(test::PathOf(session.machine.MachineDataPrefix + "xtl"));
+        session.inst.ProgramDrive = dir.path();
+        ui.answers = {yes};
+        Open();
+        // The folder list's text without its final separator.
+        form.folder = Out("").substr(0, Out("").size() - 1);
+        Export(lines);
+        Step(std::to_string(lines.size()) + " lines from " + std::to_string(lines[0]) +
+             (yes ? ", Yes" : ", No"));
+        Open();
+        Step("opened again");
+    }
     ExpectTranscript(log);
 }
 

@@ -48,25 +48,6 @@ class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
     TurretEditor editor{session, [this] { ++closings; }};
 };
 
-TEST_F(TurretEditorTest, TheFiveListsMoveAsOne) {
-    editor.Open(std::vector<StationRow>(25, StationRow{1, "", "", {}, "", 1}), "Long", 3);
-    editor.TurretList_Click(7, 2);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(7, 2));
-    session.cmd.SyncBusy = true;
-    editor.TurretList_Click(9, 3);
-    EXPECT_EQ(editor.selected, 7);
-    editor.TurretList_MouseDown(9, 3);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(9, 3));
-    session.cmd.SyncBusy = false;
-    editor.TurretList_MouseMove(0, 12, 3);
-    EXPECT_EQ(editor.selected, 9);
-    editor.TurretList_MouseMove(1, 12, 4);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(12, 4));
-    editor.TurretBar_Change(6);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(12, 6));
-    EXPECT_TRUE(editor.focusList);
-}
-
 TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
     const std::vector<StationRow> rows = {
         {1, "A", "Diameter", {12.7, 12.7, 0, 0}, "0", 1},
@@ -95,6 +76,21 @@ TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
     }
     editor.Open(std::vector<StationRow>(25, StationRow{1, "", "", {}, "", 1}), "Long", 3);
     Step("25 rows");
+    // The five lists move as one.
+    editor.TurretList_Click(7, 2);
+    Step("line 7 clicked, 2 on top");
+    session.cmd.SyncBusy = true;
+    editor.TurretList_Click(9, 3);
+    Step("line 9 clicked while the lists are being set up");
+    editor.TurretList_MouseDown(9, 3);
+    Step("the mouse down on line 9, 3 on top");
+    session.cmd.SyncBusy = false;
+    editor.TurretList_MouseMove(0, 12, 3);
+    Step("the mouse moved to line 12 with no button");
+    editor.TurretList_MouseMove(1, 12, 4);
+    Step("the mouse moved to line 12 with the button, 4 on top");
+    editor.TurretBar_Change(6);
+    Step("the bar moved to 6");
     session.machine.ImperialDisplay = false;
     session.cmd.CurTurret = 0;
     editor.Open(LoadTurret(session, 0), "Front", 3);

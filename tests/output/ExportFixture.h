@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,8 @@
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/FaultyFileSystem.h"
+#include "tests/support/GoldenText.h"
+#include "tests/support/NativeFileSystem.h"
 #include "tests/support/RecordingPage.h"
 #include "tests/support/TempDir.h"
 
@@ -46,18 +50,13 @@ class ExportFixture {
         session.machine.MachineDataPrefix = dir.path() + Native("Data/M1.");
         session.lib.ToolLibPrefix = dir.path() + Native("Tools/Shop.");
         std::string tools;
-        for (const auto& [name, station] :
-             std::vector<std::pair<std::string, int>>{{"A/B", 1},
-                                                      {"CORNER NOTCH 12", 1},
-                                                      {"FLANGE", 1},
-                                                      {"LOGO", 0},
-                                                      {"NOT INDEXED", 1},
-                                                      {"VENT", 1}}) {
+        for (const std::string name :
+             {"A/B", "CORNER NOTCH 12", "FLANGE", "LOGO", "NOT INDEXED", "VENT"}) {
             library::ToolRec rec;
             rec.Shape = 'S';
             rec.Descr = library::PaddedDescr(name);
             rec.Dims = {20, 20, 0, 0};
-            rec.Stns[0] = {static_cast<std::int16_t>(station), 10};
+            rec.Stns[0] = {static_cast<std::int16_t>(name == "LOGO" ? 0 : 1), 10};
             rec.SettingsNo = 1;
             tools += library::ToolRecBytes(rec);
         }
@@ -75,7 +74,53 @@ class ExportFixture {
     std::string Tool(const std::string& ext) const { return session.lib.ToolLibPrefix + ext; }
     // A path in the export folder; Out("") is the folder, ending in the separator.
     std::string Out(const std::string& name) const { return dir.path() + Native("Out/") + name; }
-    std::string Record() const { return ReadFile(session.machine.MachineDataPrefix + "xtl"); }
+
+    // A text as transcripts show it: "<out>/" for the export folder, "<tools>/" for the tool
+    // folder, "<dir>/" for the temporary folder, "/" for every separator; whole paths of its
+    // volume and of a drive that is not ready by name.
+    std::string Portable(std::string text) const {
+        if (text == fs.VolumeOf(dir.path()) || text == UnreadyDrive()) {
+            return text == UnreadyDrive() ? "<unready drive>" : "<volume>";
+        }
+        for (const auto& [path, name] : {std::pair(Out(""), "<out>/"),
+                                         {dir.path() + Native("Tools/"), "<tools>/"},
+                                         {dir.path(), "<dir>/"}}) {
+            for (std::size_t at; (at = text.find(path)) != std::string::npos;) {
+                text.replace(at, path.size(), name);
+            }
+        }
+        std::replace(text.begin(), text.end(), '\\', '/');
+        return text;
+    }
+    // What the user was shown (a file error without the system's own words), the export
+    // folder's files with their bytes, the export record and the folder remembered, under
+    // `title`.
+    std::string Outcome(const std::string& title) {
+        std::string text = "== " + title + "\n";
+        for (const std::string& event : ui.events) {
+            const std::string shown = Portable(event);
+            const std::size_t error =
+                shown.starts_with("message:\"<") ? shown.find("\": ") : std::string::npos;
+            text +=
+                "shown " + shown.substr(0, error == std::string::npos ? error : error + 2) + "\n";
+        }
+        ui.events.clear();
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(PathOf(Out("")))) {
+            names.push_back(BytesOf(entry.path().filename()));
+        }
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names) {
+            text += "out " + name + ": " + ReadFile(Out(name)) + "\n";
+        }
+        const std::string record = session.machine.MachineDataPrefix + "xtl";
+        return text + "record " +
+               (FileExists(record) ? ShownBytes(Portable(ReadFile(record))) : "none\n") +
+               "remembered " + Portable(session.inst.ProgramDrive) + "\n";
+    }
+    static void ExpectTranscript(const std::string& text) {
+        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
+    }
 
     TempDir dir;
     ExportFileSystem fs;

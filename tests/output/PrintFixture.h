@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <tuple>
@@ -12,32 +13,20 @@
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/FaultyFileSystem.h"
+#include "tests/support/GoldenText.h"
 #include "tests/support/RecordingPage.h"
 #include "tests/support/TempDir.h"
 
 namespace tooling::test {
 
-// A printer that runs out of paper at its n-th line (counted from 1; 0 never) and works again
-// once the paper is in.
-class PaperOutPage : public RecordingPage {
-  public:
-    void PrintLine(const std::vector<platform::PageItem>& items) override {
-        if (++lines_ == paperOutAtLine) {
-            throw platform::PrinterError("out of paper");
-        }
-        RecordingPage::PrintLine(items);
-    }
-
-    int paperOutAtLine = 0;
-
-  private:
-    int lines_ = 0;
-};
-
 // A library "Shop" in a temporary folder, on a machine with these station types:
 //   1 "A Station" kind 10, 2 "B Station" kind 11, 3 "B Index" kind 20 (an index station).
 class PrintFixture {
   public:
+    static void ExpectTranscript(const std::string& text) {
+        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
+    }
+
     PrintFixture() : session(services) {
         session.lib.ToolLibPrefix = dir.path() + "Shop.";
         session.lib.TurretLibPrefix = dir.path() + "Shop.";
@@ -63,9 +52,7 @@ class PrintFixture {
             rec.Stns[i] = {static_cast<std::int16_t>(types[i]),
                            session.machine.StationTable[type].kind};
         }
-        for (std::size_t i = 0; i < angles.size(); ++i) {
-            rec.Angles[i] = angles[i];
-        }
+        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
         return rec;
     }
     library::ToolRec Special(const std::string& name, std::vector<int> types) const {
@@ -83,31 +70,29 @@ class PrintFixture {
         WriteFile(session.lib.ToolLibPrefix + code, bytes);
     }
 
-    // The printed lines that follow the heading block (up to the end of the document).
-    std::vector<std::string> Body() const {
-        std::vector<std::string> body;
-        bool in = false;
+    // What the prints since the last call did, as transcript lines under `title`: the printer's
+    // operations, what the user was shown and the orientation the printer was left in.
+    std::string Printed(const std::string& title) {
+        std::string text = "== " + title + "\n";
         for (const std::string& op : page.ops) {
-            if (op == "enddoc" && in) {
-                break;
-            }
-            if (in) {
-                body.push_back(op);
-            }
-            in = in || op == "bold:0";
+            text += op + "\n";
         }
-        return body;
+        for (const std::string& event : ui.events) {
+            text += "shown " + event + "\n";
+        }
+        page.ops.clear();
+        ui.events.clear();
+        return text + "left in orientation " + std::to_string(static_cast<int>(page.orientation)) +
+               "\n";
     }
 
     TempDir dir;
     FaultyFileSystem fs;
     FakeUi ui;
-    PaperOutPage page;
+    RecordingPage page;
     FakeProcess process;
     platform::Services services{fs, ui, page, process};
     core::Session session;
 };
-
-inline const std::vector<std::string> kPrinterErrorShown = {"beep", "message:Printer Error !"};
 
 }  // namespace tooling::test

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
+#include <functional>
+
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,33 +17,19 @@
 namespace tooling::output {
 namespace {
 
-// The words of a text joined by single blanks.
-std::string Words(const std::string& text) {
-    std::istringstream in(text);
-    std::string joined;
-    for (std::string word; in >> word;) {
-        joined += (joined.empty() ? "" : " ") + word;
-    }
-    return joined;
-}
-
-// The words of each line the recording page printed; empty lines left out.
+// The words of each line the recording page printed, its column stops left out; empty lines
+// left out.
 std::vector<std::string> RecordedLines(const std::vector<std::string>& ops) {
     std::vector<std::string> lines;
     for (const std::string& op : ops) {
-        if (!op.starts_with("line:")) {
-            continue;
+        std::istringstream in(
+            std::regex_replace(op, std::regex("^line:([0-9]+\\|)?|; [0-9]+\\|"), " "));
+        std::string line;
+        for (std::string word; in >> word;) {
+            line += (line.empty() ? "" : " ") + word;
         }
-        std::string text;
-        std::size_t pos = 5;
-        while (pos < op.size()) {
-            const std::size_t bar = op.find('|', pos);
-            const std::size_t next = op.find("; ", bar);
-            text += " " + op.substr(bar + 1, next == std::string::npos ? next : next - bar - 1);
-            pos = next == std::string::npos ? op.size() : next + 2;
-        }
-        if (!Words(text).empty()) {
-            lines.push_back(Words(text));
+        if (op.starts_with("line:") && !line.empty()) {
+            lines.push_back(line);
         }
     }
     return lines;
@@ -50,9 +37,12 @@ std::vector<std::string> RecordedLines(const std::vector<std::string>& ops) {
 
 class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
   protected:
-    // Runs the print on a PDF printer that starts in `orientation`; returns what the PDF holds.
-    template <typename Print>
-    test::PdfText ToPdf(platform::Orientation orientation, Print print) {
+    // Runs the print on the recording page and on a PDF printer that starts in `orientation`;
+    // expects the PDF to hold the `count` lines recorded. Returns the PDF's summary.
+    std::string ExpectRecordedLines(platform::Orientation orientation, std::size_t count,
+                                    const std::function<void(core::Session&)>& print) {
+        page.ops.clear();
+        print(session);
         const std::string path = dir.path() + "print.pdf";
         platform::QtTextPage pdfPage(path);
         pdfPage.SetOrientation(orientation);
@@ -62,48 +52,28 @@ class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
         pdfSession.lib = session.lib;
         print(pdfSession);
         EXPECT_EQ(pdfPage.GetOrientation(), orientation);
-        return test::ReadPdf(TOOLING_PDFTOTEXT, path);
+        const test::PdfText pdf = test::ReadPdf(TOOLING_PDFTOTEXT, path);
+        EXPECT_EQ(RecordedLines(page.ops).size(), count);
+        EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
+        EXPECT_TRUE(ui.events.empty());
+        return pdf.summary;
     }
 };
 
-// Every shape's list, and the router list, from a landscape printer: the same lines as the
-// recording page, on upright pages.
-TEST_F(PrintPdfTest, EachShapesListHoldsTheLinesOfTheRecordingInPortrait) {
-    const std::string codes = "ABCDEFGHIJKLMS";
-    for (std::int16_t shapeNo = 1; shapeNo <= 15; ++shapeNo) {
-        const std::int16_t printed = shapeNo == 15 ? 21 : shapeNo;
-        const char code = shapeNo == 15 ? 'A' : codes[static_cast<std::size_t>(shapeNo - 1)];
-        SCOPED_TRACE(std::string("shape ") + code + " " + std::to_string(printed));
-        if (code == 'S') {
-            WriteTools(code, {Special("CORNER NOTCH 12", {1}), Special("D-HOLE 8", {2, 3})});
-        } else {
-            WriteTools(code, {Tool({30, 10.5F, 2, 3}, {1}, {0, 90}),
-                              Tool({40, 15, 2.5F, 4}, {2, 3}, {0})});
-        }
-        page.ops.clear();
-        PrintToolList(session, printed);
-        const test::PdfText pdf = ToPdf(platform::Orientation::Landscape,
-                                        [printed](core::Session& s) { PrintToolList(s, printed); });
-        // The heading, the column titles and the two tools.
-        EXPECT_EQ(RecordedLines(page.ops).size(), 4u);
-        EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
-        EXPECT_TRUE(pdf.summary.starts_with("[portrait]")) << pdf.summary;
-    }
-    EXPECT_TRUE(ui.events.empty());
-}
-
-TEST_F(PrintPdfTest, APrintedTurretHoldsTheLinesOfTheRecording) {
+TEST_F(PrintPdfTest, AListAndATurretHoldTheLinesOfTheRecording) {
+    // A list from a landscape printer, on upright pages: the heading, the column titles and the
+    // two tools.
+    WriteTools('B', {Tool({30, 10.5F, 2, 3}, {1}, {0, 90}), Tool({40, 15, 2.5F, 4}, {2, 3}, {0})});
+    const std::string summary = ExpectRecordedLines(platform::Orientation::Landscape, 4,
+                                                    [](core::Session& s) { PrintToolList(s, 2); });
+    EXPECT_TRUE(summary.starts_with("[portrait]")) << summary;
     session.machine.StationCount = 4;
     test::WriteFile(
         session.lib.TurretLibPrefix + "2",
         core::TextFileBytes({"1,A,Diameter,12.7,0,0,0,0,1", "2,D,Rectangle,10,5,0,0,90,2",
                              "3, , , 0, 0, 0, 0, , 0", "4,S,CORNER NOTCH 12,12,12,0,0,idx,3"}));
-    PrintTurret(session, 2, "Front Set");
-    const test::PdfText pdf = ToPdf(platform::Orientation::Portrait,
-                                    [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
-    EXPECT_EQ(test::PdfLines(pdf), RecordedLines(page.ops));
-    EXPECT_EQ(RecordedLines(page.ops).size(), 6u);
-    EXPECT_TRUE(ui.events.empty());
+    ExpectRecordedLines(platform::Orientation::Portrait, 6,
+                        [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
 }
 
 }  // namespace

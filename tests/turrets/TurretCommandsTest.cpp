@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "tests/turrets/TurretFixture.h"
 
 namespace tooling::turrets {
@@ -11,100 +9,106 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-const std::string kFront =
-    "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2,B,Square,10,10,0,0,45,2\r\n"
-    "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n";
-const std::string kBack =
-    "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,D,Rectangle,20,10,0,0,idx,3\r\n"
-    "4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n";
-const std::string kIndex = "Back, 2\r\nFRONT, 1\r\n******\r\n";
-
 // A library holding the turrets FRONT (1) and Back (2).
 class TurretCommandsTest : public ::testing::Test, public test::TurretFixture {
   protected:
     TurretCommandsTest() {
-        WriteTurret("lkp", kIndex);
-        WriteTurret("1", kFront);
-        WriteTurret("2", kBack);
+        WriteTurret("lkp", "Back, 2\r\nFRONT, 1\r\n******\r\n");
+        WriteTurret("1",
+                    "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2,B,Square,10,10,0,0,45,2\r\n"
+                    "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
+        WriteTurret("2",
+                    "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,D,Rectangle,20,10,0,0,idx,3\r\n"
+                    "4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
+        log = ChangedFiles();
+        commands.printTurret = [this](std::int16_t number, const std::string& name) {
+            done += "printed " + std::to_string(number) + " " + name + "\n";
+        };
+        commands.previewTurret = [this](std::int16_t number, const std::string& name) {
+            done += "previewed " + std::to_string(number) + " " + name + "\n";
+        };
     }
 
-    // The frames that are up and the menus' state: "name", "list", "editor", "menus off".
-    std::string Up() const {
-        std::string up;
-        for (const auto& [shown, what] : {std::pair(commands.nameFrameVisible, "name"),
-                                          {commands.listFrameVisible, "list"},
-                                          {commands.editor.frameVisible, "editor"},
-                                          {!commands.menusEnabled, "menus off"}}) {
-            if (shown) {
-                up += (up.empty() ? "" : ", ") + std::string(what);
-            }
+    // What the frames show and the command's state, the sheets printed, what the user was shown
+    // and the files that changed, under `title`.
+    void Step(const std::string& title) {
+        log += "== " + title + "\n" +
+               Flags({{commands.nameFrameVisible, "name frame"},
+                      {commands.listFrameVisible, "list frame"},
+                      {commands.editor.frameVisible, "editor"},
+                      {commands.promptVisible, "prompt"},
+                      {!commands.menusEnabled, "menus off"}}) +
+               "mode " + std::to_string(session.cmd.TurretMode) + ", turret " +
+               std::to_string(session.cmd.CurTurret) + " \"" + commands.curTurretName() +
+               "\", answer " + std::to_string(session.cmd.MsgAnswer) + ", focus " +
+               std::to_string(static_cast<int>(commands.focus)) + "\n";
+        if (commands.nameFrameVisible) {
+            log += "name \"" + commands.nameCaption + "\" text \"" + commands.nameText + "\"" +
+                   (commands.nameButtonsDefault ? " default" : "") + "\n";
         }
-        return up.empty() ? "idle" : up;
+        if (commands.promptVisible) {
+            log += "prompt \"" + commands.prompt + "\"\n";
+        }
+        if (commands.listFrameVisible) {
+            log += "list \"" + commands.listCaption + "\"";
+            for (std::size_t i = 0; i < commands.listLines.size(); ++i) {
+                log += " " + commands.listLines[i] + "=" +
+                       std::to_string(commands.turretRefs()[i].number) +
+                       (commands.listSnglSelected == static_cast<int>(i) ? "*" : "") +
+                       (commands.listMultSelected[i] ? "+" : "");
+            }
+            log += "; " +
+                   Flags({{commands.listSnglVisible, "single"},
+                          {commands.listMultVisible, "multiple"},
+                          {commands.previewBttnVisible, "preview"},
+                          {commands.machBttnVisible, "machine"},
+                          {commands.checkFrameVisible, "check"}}) +
+                   "\n";
+        }
+        if (commands.editor.frameVisible) {
+            log += "editing \"" + commands.editor.trtDsc + "\"\n" + EditorLines(commands.editor);
+        }
+        log += done + Shown() + ChangedFiles();
+        done.clear();
     }
-    std::string Files() const { return ReadTurret("lkp") + ReadTurret("1") + ReadTurret("2"); }
     void Name(const std::string& text) {
         commands.nameText = text;
         commands.NameOk_Click();
     }
+    void ChooseLine(int item, int line) {
+        commands.TurretItem_Click(item);
+        commands.listSnglSelected = line;
+    }
 
+    std::string log;
+    std::string done;  // the sheets printed and previewed
     TurretCommands commands{session};
 };
 
 TEST_F(TurretCommandsTest, CreateOpensTheEditorOnANewOrAnExistingTurret) {
     commands.TurretItem_Click(1);
-    EXPECT_EQ(Up(), "name, menus off");
-    EXPECT_EQ(session.cmd.TurretMode, 61);
-    EXPECT_EQ(commands.nameCaption, "Create Turret");
-    EXPECT_EQ(commands.prompt, "Enter New\nTurret Name");
-    EXPECT_TRUE(commands.promptVisible && commands.nameButtonsDefault);
-    EXPECT_EQ(commands.focus, TurretFocus::NameBox);
-
+    Step("Create Turret");
     for (const std::string& bad :
-         std::vector<std::string>{"", "   ", "A,B", std::string(33, 'A')}) {
-        ui.events.clear();
+         {std::string(), std::string("   "), std::string("A,B"), std::string(33, 'A')}) {
         Name(bad);
-        EXPECT_EQ(ui.events, (Events{"beep", "message:Invalid Turret Description !"})) << bad;
-        EXPECT_EQ(Up(), "name, menus off");
-        EXPECT_TRUE(commands.promptVisible && commands.nameButtonsDefault);
-        EXPECT_EQ(session.cmd.TurretMode, 61);
+        Step("the name \"" + bad + "\"");
     }
-
-    // A new name starts from the empty turret; Cancel leaves no trace.
     Name(" Middle ");
-    EXPECT_EQ(Up(), "editor, menus off");
-    EXPECT_EQ(commands.editor.trtDsc, "Middle");
-    EXPECT_EQ(session.cmd.CurTurret, 0);
-    EXPECT_EQ(commands.editor.columns[2], std::vector<std::string>(5, ""));
+    Step("a new name");
     commands.editor.TurretCncl_Click();
-    EXPECT_EQ(Up(), "idle");
-    EXPECT_EQ(Files(), kIndex + kFront + kBack);
-    EXPECT_FALSE(test::FileExists(Turret("3")));
-
-    // An existing name in another case opens that turret, and Ok overwrites it.
+    Step("Cancel");
     commands.TurretItem_Click(1);
     Name("front");
-    EXPECT_EQ(session.cmd.CurTurret, 1);
-    EXPECT_EQ(commands.editor.trtDsc, "front");
-    EXPECT_EQ(commands.editor.columns[2][1], "Square");
+    Step("an existing name in another case");
     commands.editor.TurretList_Click(1, 0);
     commands.editor.Removetool_Click();
     commands.editor.TurretOk_Click();
-    EXPECT_EQ(Up(), "idle");
-    EXPECT_FALSE(commands.promptVisible);
-    EXPECT_EQ(ReadTurret("lkp"), kIndex);
-    EXPECT_EQ(ReadTurret("1"),
-              "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2, ,            ,0,0,0,0,0,2\r\n"
-              "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
-
-    // A new name saved gets the smallest free number and its place in the index.
+    Step("its second tool removed, Ok");
     commands.TurretItem_Click(1);
     Name("Centre");
     commands.editor.TurretOk_Click();
-    EXPECT_EQ(ReadTurret("3"),
-              "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n"
-              "5,,,0,0,0,0,,4\r\n******\r\n");
-    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCentre, 3 \r\nFRONT, 1\r\n******\r\n");
-    EXPECT_EQ(session.cmd.CurTurret, 3);
+    Step("a new name saved");
+    ExpectTranscript(log);
 }
 
 TEST_F(TurretCommandsTest, TheNameBoxTakesTheKeysOfATurretName) {
@@ -120,211 +124,111 @@ TEST_F(TurretCommandsTest, TheNameBoxTakesTheKeysOfATurretName) {
     EXPECT_EQ(std::pair(commands.nameSelStart, commands.nameSelLength), std::pair(0, 5));
 }
 
-TEST_F(TurretCommandsTest, ListCommandsOpenTheListOrSayThereIsNoTurret) {
-    struct Row {
-        int item;
-        std::int16_t mode;
-        std::string caption;
-        bool multiple;
-    };
-    for (const Row& row :
-         {Row{2, 62, "Duplicate Turret", false}, Row{3, 63, "Edit Turret", false},
-          Row{4, 64, "Delete Turret(s)", true}, Row{5, 65, "Print Turret", false}}) {
-        commands.TurretItem_Click(row.item);
-        EXPECT_EQ(Up(), "list, menus off");
-        EXPECT_EQ(session.cmd.TurretMode, row.mode);
-        EXPECT_EQ(commands.listCaption, row.caption);
-        EXPECT_EQ(commands.listLines, (std::vector<std::string>{"Back", "FRONT"}));
-        EXPECT_EQ(commands.turretRefs(), (std::vector<TurretEntry>{{"Back", 2}, {"FRONT", 1}}));
-        EXPECT_EQ(std::pair(commands.listSnglVisible, commands.listMultVisible),
-                  std::pair(!row.multiple, row.multiple));
-        EXPECT_EQ(commands.listSnglSelected, row.multiple ? -1 : 0);
-        EXPECT_EQ(commands.listMultSelected, std::vector<bool>(2, false));
-        EXPECT_FALSE(commands.promptVisible || commands.machBttnVisible ||
-                     commands.checkFrameVisible);
-        EXPECT_EQ(commands.previewBttnVisible, row.mode == 65);
-        EXPECT_EQ(commands.focus, row.multiple ? TurretFocus::ListMult : TurretFocus::ListSngl);
-        commands.ListCncl_Click();
-        EXPECT_EQ(Up(), "idle");
-    }
-    EXPECT_EQ(Files(), kIndex + kFront + kBack);
-    EXPECT_EQ(ui.events, Events{});
-
-    WriteTurret("lkp", "Zero, 0\r\nbroken\r\n******\r\n");
-    for (const int item : {2, 3, 4, 5}) {
-        ui.events.clear();
-        commands.TurretItem_Click(item);
-        EXPECT_EQ(ui.events, (Events{"beep", "message:No Saved Turrets !"}));
-        EXPECT_EQ(Up(), "idle");
-    }
-    std::filesystem::remove(test::PathOf(Turret("lkp")));
-    ui.events.clear();
-    commands.TurretItem_Click(3);
-    EXPECT_EQ(ui.events, (Events{"beep", "message:\"" + Turret("lkp") + "\": file not found"}));
-    EXPECT_EQ(Up(), "idle");
-}
-
-TEST_F(TurretCommandsTest, EditOpensTheChosenTurretAndPrintPrintsIt) {
-    commands.TurretItem_Click(3);
-    commands.listSnglSelected = 1;
-    commands.ListSngl_DblClick();
-    EXPECT_EQ(Up(), "editor, menus off");
-    EXPECT_EQ(session.cmd.CurTurret, 1);
-    EXPECT_EQ(commands.curTurretName(), "FRONT");
-    EXPECT_EQ(commands.editor.trtDsc, "FRONT");
-    EXPECT_EQ(commands.focus, TurretFocus::TurretList);
-    commands.editor.TurretOk_Click();
-    EXPECT_EQ(Up(), "idle");
-    EXPECT_EQ(Files(), kIndex + kFront + kBack);
-
-    // Edit Turret shows sizes in inches with four decimals.
-    session.machine.ImperialDisplay = true;
-    commands.TurretItem_Click(3);
-    commands.listSnglSelected = 1;
-    commands.ListOk_Click();
-    EXPECT_EQ(commands.editor.columns[3][1], "0.3937");
-    commands.editor.TurretCncl_Click();
-
-    // Print Turret prints the turret chosen, Back (line 0) unless another line is.
-    std::vector<std::string> printed;
-    commands.printTurret = [&](std::int16_t number, const std::string& name) {
-        printed.push_back(std::to_string(number) + " " + name);
-    };
-    commands.TurretItem_Click(5);
-    commands.ListOk_Click();
-    commands.TurretItem_Click(5);
-    commands.listSnglSelected = 1;
-    commands.ListSngl_DblClick();
-    // Its Preview shows the sheet of the line chosen and leaves the list up; with no line chosen
-    // it beeps.
-    commands.previewTurret = [&](std::int16_t number, const std::string& name) {
-        printed.push_back("preview " + std::to_string(number) + " " + name);
-    };
-    commands.TurretItem_Click(5);
-    commands.listSnglSelected = 1;
+TEST_F(TurretCommandsTest, EditAndPrintWorkOnTheChosenTurretListsOpenOrSayThereIsNone) {
+    ChooseLine(3, 1);
     commands.ListPreview_Click();
-    EXPECT_EQ(Up(), "list, menus off");
+    Step("Edit Turret, FRONT, Preview");
+    commands.listSnglSelected = 2;
+    commands.ListOk_Click();
+    Step("a line past the list, Ok");
+    ChooseLine(3, 1);
+    commands.ListSngl_DblClick();
+    Step("Edit Turret, FRONT double-clicked");
+    commands.editor.TurretOk_Click();
+    Step("Ok");
+    session.machine.ImperialDisplay = true;
+    ChooseLine(3, 1);
+    commands.ListOk_Click();
+    Step("Edit Turret in inches, FRONT, Ok");
+    commands.editor.TurretCncl_Click();
+    Step("Cancel");
+    commands.TurretItem_Click(5);
+    commands.ListOk_Click();
+    Step("Print Turret, Ok");
+    ChooseLine(5, 1);
+    commands.ListSngl_DblClick();
+    Step("Print Turret, FRONT double-clicked");
+    ChooseLine(5, 1);
+    commands.ListPreview_Click();
+    Step("Print Turret, FRONT, Preview");
     commands.listSnglSelected = -1;
     commands.ListPreview_Click();
-    EXPECT_EQ(ui.events, Events{"beep"});
-    ui.events.clear();
+    Step("no line, Preview");
     commands.ListCncl_Click();
-    EXPECT_FALSE(commands.previewBttnVisible);
-    EXPECT_EQ(printed, (std::vector<std::string>{"2 Back", "1 FRONT", "preview 1 FRONT"}));
-    EXPECT_EQ(Up(), "idle");
-    EXPECT_EQ(session.cmd.CurTurret, 0);
-    EXPECT_EQ(ui.events, Events{});
-
-    // A turret file that cannot be read stops the command with a message; nothing is written.
+    Step("Cancel");
     WriteTurret("2", "1,,,0,0,0,0,,1\r\n******\r\n");
     commands.TurretItem_Click(3);
     commands.ListOk_Click();
-    EXPECT_EQ(
-        ui.events,
-        (Events{"beep", "message:\"" + Turret("2") +
-                            "\": the file holds 1 station lines; the machine has 5 stations"}));
-    EXPECT_EQ(Up(), "idle");
+    Step("Edit Turret, Back cut short");
+    for (const int item : {2, 3, 4, 5}) {
+        commands.TurretItem_Click(item);
+        Step("item " + std::to_string(item));
+        commands.ListCncl_Click();
+        Step("Cancel");
+    }
+    WriteTurret("lkp", "Zero, 0\r\nbroken\r\n******\r\n");
+    for (const int item : {2, 3, 4, 5}) {
+        commands.TurretItem_Click(item);
+        Step("item " + std::to_string(item) + " on an index that lists no turret");
+    }
+    std::filesystem::remove(test::PathOf(Turret("lkp")));
+    commands.TurretItem_Click(3);
+    Step("item 3 without an index");
+    ExpectTranscript(log);
 }
 
-TEST_F(TurretCommandsTest, DuplicateCopiesUnderANewOrAnExistingName) {
-    commands.TurretItem_Click(2);
-    commands.listSnglSelected = 1;
+TEST_F(TurretCommandsTest, DuplicateThenDeleteKeepIndexAndFilesTogether) {
+    ChooseLine(2, 1);
     commands.ListOk_Click();
-    EXPECT_EQ(Up(), "name, menus off");
-    EXPECT_EQ(session.cmd.TurretMode, 162);
-    EXPECT_EQ(commands.nameCaption, "Duplicate Turret");
-    EXPECT_EQ(commands.nameText, "FRONT");
-    EXPECT_FALSE(commands.promptVisible);
-
-    // Its own name, answered No or Yes: asked again, nothing written.
-    const std::string question = "ask:\"front\" Already Exists !\n\nOverwrite it ?";
+    Step("Duplicate Turret, FRONT");
     for (const bool yes : {false, true}) {
-        ui.events.clear();
         ui.answers = {yes};
         Name("front");
-        EXPECT_EQ(ui.events, Events{question});
-        EXPECT_EQ(session.cmd.MsgAnswer, yes ? 6 : 7);
-        EXPECT_EQ(Up(), "name, menus off");
-        EXPECT_EQ(commands.nameText, "front");
-        EXPECT_EQ(Files(), kIndex + kFront + kBack);
+        Step(std::string("its own name, ") + (yes ? "Yes" : "No"));
     }
-
-    // Another turret's name, answered Yes: its file becomes the copy, its index line stays.
-    ui.events.clear();
     ui.answers = {true};
     Name("back");
-    EXPECT_EQ(ui.events,
-              (Events{"ask:\"back\" Already Exists !\n\nOverwrite it ?",
-                      "message:Turret \"FRONT\"\n\nHas Been Duplicated as\n\n\"back\""}));
-    EXPECT_EQ(Up(), "idle");
-    EXPECT_EQ(Files(), kIndex + kFront + kFront);
-
-    // A new name: the smallest free number, the entry in its sorted place.
+    Step("Back's name, Yes");
     commands.TurretItem_Click(2);
     commands.ListOk_Click();
-    ui.events.clear();
     Name("Aft");
-    EXPECT_EQ(ui.events, Events{"message:Turret \"Back\"\n\nHas Been Duplicated as\n\n\"Aft\""});
-    EXPECT_EQ(ReadTurret("lkp"), "Aft, 3 \r\nBack, 2\r\nFRONT, 1\r\n******\r\n");
-    EXPECT_EQ(ReadTurret("3"), kFront);
-}
-
-TEST_F(TurretCommandsTest, DeleteAsksThenRemovesEntriesAndFiles) {
-    WriteTurret("lkp", "Aft, 3\r\nBack, 2\r\nFRONT, 1\r\n******\r\n");
-    WriteTurret("3", kBack);
-    struct Row {
-        std::vector<bool> marked;
-        std::deque<bool> answers;
-        Events events;
-        std::string index;
-    };
-    const Row rows[] = {
-        {{false, false, false},
-         {},
-         {"wait:on", "beep", "message:No Turrets Selected !", "wait:off"},
-         "Aft, 3\r\nBack, 2\r\nFRONT, 1\r\n******\r\n"},
-        {{false, true, false},
-         {false},
-         {"wait:on", "ask:Delete \"Back\" ?", "wait:off"},
-         "Aft, 3\r\nBack, 2\r\nFRONT, 1\r\n******\r\n"},
-        {{true, false, true},
-         {true},
-         {"wait:on", "ask:Delete 2 Turrets ?", "message:2 Turrets Have Been Deleted !", "wait:off"},
-         "Back, 2\r\n******\r\n"},
-        {{true},
-         {true},
-         {"wait:on", "ask:Delete \"Back\" ?", "message:Turret \"Back\"\nHas Been Deleted !",
-          "wait:off"},
-         "******\r\n"},
-    };
-    for (const Row& row : rows) {
+    Step("Back as a new name");
+    // Delete Turret, on Aft (3), Back (2) and FRONT (1).
+    const std::tuple<std::vector<bool>, bool, std::string> rows[] = {
+        {{false, false, false}, false, "none marked"},
+        {{false, true, false}, false, "Back marked, No"},
+        {{true, false, true}, true, "Aft and FRONT marked, Yes"},
+        {{true}, true, "Back marked, Yes"}};
+    for (const auto& [marked, yes, title] : rows) {
         commands.TurretItem_Click(4);
-        ui.events.clear();
-        ui.answers = row.answers;
-        commands.listMultSelected = row.marked;
+        ui.answers = {yes};
+        commands.listMultSelected = marked;
         commands.ListOk_Click();
-        EXPECT_EQ(ui.events, row.events);
-        EXPECT_EQ(Up(), "idle");
-        EXPECT_EQ(ReadTurret("lkp"), row.index);
-        EXPECT_EQ(session.cmd.MsgAnswer, row.answers.empty() || !row.answers.front() ? 7 : 6);
+        Step(title);
     }
-    EXPECT_EQ(session.os.fs.List(Turret("*"), platform::ListFilter::Files),
-              (std::vector<std::string>{"Shop.0", "Shop.lkp"}));
+    ExpectTranscript(log);
 }
 
-TEST_F(TurretCommandsTest, NoFreeNumberRefusesADuplicate) {
+TEST_F(TurretCommandsTest, NoFreeNumberRefusesADuplicateOrANewTurret) {
     test::FullTurretFolder full;
     platform::Services services{full, ui, this->services.printer, this->services.process};
     core::Session crowded(services);
-    CopySession(crowded, session);
+    std::tie(crowded.inst, crowded.machine, crowded.lib) =
+        std::tie(session.inst, session.machine, session.lib);
     TurretCommands commands(crowded);
     commands.TurretItem_Click(2);
     commands.ListOk_Click();
     commands.nameText = "Aft";
     commands.NameOk_Click();
-    EXPECT_EQ(ui.events, (Events{"beep", "message:Too Many Turrets !"}));
     EXPECT_TRUE(commands.menusEnabled);
-    EXPECT_EQ(Files(), kIndex + kFront + kBack);
+    commands.TurretItem_Click(1);
+    commands.nameText = "Aft";
+    commands.NameOk_Click();
+    commands.editor.TurretOk_Click();
+    EXPECT_TRUE(commands.editor.frameVisible);
+    EXPECT_EQ(ui.events,
+              (Events{"beep", "message:Too Many Turrets !", "beep", "message:Too Many Turrets !"}));
+    EXPECT_EQ(ChangedFiles(), "");
 }
 
 }  // namespace

@@ -8,30 +8,27 @@
 namespace tooling::turrets {
 namespace {
 
-using Events = std::vector<std::string>;
-
 class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
   protected:
     TurretEditorTest() {
         WriteTools('A', {Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}, {3, 20}}, {0})});
         WriteTools('B', {Tool('B', "Square", {10, 10, 0, 0}, {{2, 11}, {3, 20}}, {0, 22.5F})});
         WriteTools('S', {Tool('S', "Logo Punch", {25.5F, 30, 0, 0}, {{4, 12}}, {90})});
+        log = ChangedFiles();
     }
 
-    // Line r of the five columns, joined by "|".
-    std::string Line(std::size_t r) const {
-        std::string line;
-        for (std::size_t c = 0; c < 5; ++c) {
-            line += (c == 0 ? "" : "|") + editor.columns[c][r];
-        }
-        return line;
-    }
-    std::vector<std::string> Lines() const {
-        std::vector<std::string> lines;
-        for (std::size_t r = 0; r < editor.rows().size(); ++r) {
-            lines.push_back(Line(r));
-        }
-        return lines;
+    // What the panel shows, what the user was shown and the files that changed, under `title`.
+    void Step(const std::string& title) {
+        log += "== " + title + "\n";
+        log += Flags({{editor.frameVisible, "frame"},
+                      {editor.trtDscVisible, "name"},
+                      {editor.buttonsDefault, "default buttons"},
+                      {editor.focusList, "focus on the list"}}) +
+               "\"" + editor.trtDsc + "\", line " + std::to_string(editor.selected) + ", top " +
+               std::to_string(editor.topLine) + " of " + std::to_string(editor.barMax) +
+               ", closed " + std::to_string(closings) + ", turret " +
+               std::to_string(session.cmd.CurTurret) + "\n" + EditorLines(editor) + Shown() +
+               ChangedFiles();
     }
     // The Tooling dialog as a user works it: the shape, size, station and angle lines (-1 for
     // none), then Ok; or Cancel when `shape` is -1.
@@ -40,34 +37,18 @@ class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
             TrtTol dialog(session);
             dialog.Form_Load(stationType);
             dialog.Form_GotFocus();
-            if (shape < 0) {
-                dialog.InptCncl_Click();
-                return dialog.picked;
-            }
-            dialog.shapeList.selected = shape;
-            dialog.ShapeList_Click();
-            if (size >= 0) {
-                dialog.sizeList.selected = size;
-                dialog.SizeList_Click();
-            }
-            if (station >= 0) {
-                dialog.stnList.selected = station;
-                dialog.StnList_Click();
-            }
-            if (angle >= 0) {
-                dialog.angList.selected = angle;
-            }
-            dialog.InptOk_Click();
+            shape < 0 ? dialog.InptCncl_Click() : ChooseTool(dialog, shape, size, station, angle);
             return dialog.picked;
         };
     }
     void Select(int line) { editor.TurretList_Click(line, 0); }
 
+    std::string log;
     int closings = 0;
     TurretEditor editor{session, [this] { ++closings; }};
 };
 
-TEST_F(TurretEditorTest, ShowsEachRowInFiveColumns) {
+TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
     const std::vector<StationRow> rows = {
         {1, "A", "Diameter", {12.7, 12.7, 0, 0}, "0", 1},
         {2, "B", "Square", {10, 10, 0, 0}, "45", 2},
@@ -87,168 +68,91 @@ TEST_F(TurretEditorTest, ShowsEachRowInFiveColumns) {
         {9, "", "", {}, "7", 0},
     };
     editor.Open(rows, " Front ", 3);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{
-                           "T1|A Station|Diameter|12.7|0",
-                           "T2|B Station|Square|10|45",
-                           "T3|B Index|Rad-Square|10r2|idx",
-                           "T4|A Station|Rectangle|20x10|90",
-                           "T5|C Station|Rad-Rect|20x10r2.5|0",
-                           "T1|A Station|Obround|20x10|0",
-                           "T1|A Station|Single-D|12x10|0",
-                           "T1|A Station|Double-D|12x8|0",
-                           "T1|A Station|Cannon-D|12x9|0",
-                           "T1|A Station|Hexagon|10|30",
-                           "T1|A Station|Keyway|25.4x10w4|0",
-                           "T1|A Station|Louvre|30x6|0",
-                           "T1|A Station|Cruciform|30w5r1.5|0",
-                           "T1|A Station|Special   |Logo Punch|90",
-                           "T1|A Station|||",
-                           "||||",
-                       }));
-    EXPECT_EQ(editor.trtDsc, "Front");
-    EXPECT_TRUE(editor.frameVisible && editor.trtDscVisible && editor.buttonsDefault);
-    EXPECT_EQ(editor.selected, 0);
-    EXPECT_EQ(editor.barMax, 0);
-    EXPECT_EQ(TurretEditor::kHeader,
-              "STN       TYPE               SHAPE             SIZE                   ANGLE");
-
+    Step("every shape");
     session.machine.ImperialDisplay = true;
-    for (const auto& [decimals, expected] : std::vector<std::pair<int, std::vector<std::string>>>{
-             {3, {"0.5|0", "0.394|45", "0.394r0.079|idx", "0.787x0.394|90", "0.787x0.394r0.098|0"}},
-             {4,
-              {"0.5|0", "0.3937|45", "0.3937r0.0787|idx", "0.7874x0.3937|90",
-               "0.7874x0.3937r0.0984|0"}}}) {
+    for (const int decimals : {3, 4}) {
         editor.Open(rows, "Front", decimals);
-        for (std::size_t r = 0; r < expected.size(); ++r) {
-            EXPECT_EQ(editor.columns[3][r] + "|" + editor.columns[4][r], expected[r]);
-        }
+        Step("in inches with " + std::to_string(decimals) + " decimals");
     }
-    std::vector<StationRow> many(25, StationRow{1, "", "", {}, "", 1});
-    editor.Open(many, "Long", 3);
-    EXPECT_EQ(editor.barMax, 6);
-}
-
-TEST_F(TurretEditorTest, TheFiveListsMoveAsOne) {
     editor.Open(std::vector<StationRow>(25, StationRow{1, "", "", {}, "", 1}), "Long", 3);
+    Step("25 rows");
+    // The five lists move as one.
     editor.TurretList_Click(7, 2);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(7, 2));
+    Step("line 7 clicked, 2 on top");
     session.cmd.SyncBusy = true;
     editor.TurretList_Click(9, 3);
-    EXPECT_EQ(editor.selected, 7);
+    Step("line 9 clicked while the lists are being set up");
     editor.TurretList_MouseDown(9, 3);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(9, 3));
+    Step("the mouse down on line 9, 3 on top");
     session.cmd.SyncBusy = false;
     editor.TurretList_MouseMove(0, 12, 3);
-    EXPECT_EQ(editor.selected, 9);
+    Step("the mouse moved to line 12 with no button");
     editor.TurretList_MouseMove(1, 12, 4);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(12, 4));
+    Step("the mouse moved to line 12 with the button, 4 on top");
     editor.TurretBar_Change(6);
-    EXPECT_EQ(std::pair(editor.selected, editor.topLine), std::pair(12, 6));
-    EXPECT_TRUE(editor.focusList);
-}
-
-TEST_F(TurretEditorTest, SelectToolFillsTheRowAndOkSavesIt) {
+    Step("the bar moved to 6");
+    session.machine.ImperialDisplay = false;
     session.cmd.CurTurret = 0;
     editor.Open(LoadTurret(session, 0), "Front", 3);
     Select(0);
-    editor.Selectool_Click(Dialog(0, 0, -1, -1));  // 12.7 Diameter in station 1
+    editor.Selectool_Click(Dialog(0, 0, -1, -1));
+    Step("a Diameter in station 1");
     Select(1);
-    editor.Selectool_Click(Dialog(1, 0, -1, 1));  // 10 Square at 22.5 in station 2
+    editor.Selectool_Click(Dialog(1, 0, -1, 1));
+    Step("a Square at its second angle in station 2");
     Select(2);
-    editor.TurretList_DblClick(2, 0, Dialog(1, 0, -1, -1));  // the Square in the index station
+    editor.TurretList_DblClick(2, 0, Dialog(1, 0, -1, -1));
+    Step("the Square in the index station, by a double click");
     Select(3);
-    editor.Selectool_Click(Dialog(-1, 0, 0, 0));  // cancelled
+    editor.Selectool_Click(Dialog(-1, 0, 0, 0));
+    Step("station 4, the dialog cancelled");
     Select(4);
-    editor.Selectool_Click(Dialog(13, 0, -1, -1));  // the special tool in station 5
-    EXPECT_EQ(Lines(), (std::vector<std::string>{
-                           "T1|A Station|Diameter|12.7|0",
-                           "T2|B Station|Square|10|22.5",
-                           "T3|B Index|Square|10|idx",
-                           "T4|A Station|||",
-                           "T5|C Station|Special   |Logo Punch|90",
-                       }));
-    EXPECT_TRUE(editor.focusList && editor.buttonsDefault);
-
+    editor.Selectool_Click(Dialog(13, 0, -1, -1));
+    Step("the special tool in station 5");
     editor.TurretOk_Click();
-    EXPECT_EQ(closings, 1);
-    EXPECT_FALSE(editor.frameVisible || editor.trtDscVisible);
-    EXPECT_EQ(session.cmd.CurTurret, 1);
-    EXPECT_EQ(ReadTurret("lkp"), "Front, 1 \r\n******\r\n");
-    EXPECT_EQ(ReadTurret("1"),
-              "1,A,Diameter,12.7,12.7,0,0,0,1\r\n"
-              "2,B,Square,10,10,0,0,22.5,2\r\n"
-              "3,B,Square,10,10,0,0,idx,3\r\n"
-              "4,,,0,0,0,0,,1\r\n"
-              "5,S,Logo Punch,25.5,30,0,0,90,4\r\n"
-              "******\r\n");
-
-    // Opened again by Edit Turret, the same rows; in inches with four decimals.
+    Step("Ok");
     session.machine.ImperialDisplay = true;
     editor.Open(LoadTurret(session, 1), "Front", 4);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{
-                           "T1|A Station|Diameter|0.5|0",
-                           "T2|B Station|Square|0.3937|22.5",
-                           "T3|B Index|Square|0.3937|idx",
-                           "T4|A Station|||",
-                           "T5|C Station|Special   |Logo Punch|90",
-                       }));
+    Step("opened again in inches with four decimals");
     Select(2);
     editor.Selectool_Click(Dialog(1, 0, -1, -1));
-    EXPECT_EQ(Line(2), "T3|B Index|Square|0.394|idx");
+    Step("the Square chosen again in the index station");
+    ExpectTranscript(log);
 }
 
-TEST_F(TurretEditorTest, RemoveToolClearsTheRowUntilOkOrCancel) {
+TEST_F(TurretEditorTest, RemoveClearsARowAndNothingElseChangesItsRowsOrTheFiles) {
     WriteTurret("lkp", "Front, 1 \r\n******\r\n");
-    const std::string front =
-        "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2,B,Square,10,10,0,0,45,2\r\n"
-        "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n";
-    WriteTurret("1", front);
+    WriteTurret("1",
+                "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2,B,Square,10,10,0,0,45,2\r\n"
+                "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
     session.cmd.CurTurret = 1;
+    Step("turret 1");
     for (const bool ok : {false, true}) {
         editor.Open(LoadTurret(session, 1), "Front", 3);
         Select(1);
         editor.Removetool_Click();
-        EXPECT_EQ(Line(1), "T2|B Station|            |            | ");
+        Step("station 2's tool removed");
         ok ? editor.TurretOk_Click() : editor.TurretCncl_Click();
+        Step(ok ? "Ok" : "Cancel");
     }
-    EXPECT_EQ(closings, 2);
-    EXPECT_EQ(ReadTurret("1"),
-              "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2, ,            ,0,0,0,0,0,2\r\n"
-              "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
-    EXPECT_EQ(ReadTurret("lkp"), "Front, 1 \r\n******\r\n");
     // The removed row reads back as an empty station.
     EXPECT_EQ(LoadTurret(session, 1)[1], (StationRow{2, "", "", {}, "0", 2}));
-}
-
-TEST_F(TurretEditorTest, AToolForAnotherStationTypeChangesNothing) {
-    editor.Open(LoadTurret(session, 0), "Front", 3);
-    PickedTool square;
-    square.valid = -1;
-    square.shape = 'B';
-    square.description = "Square";
-    square.dims = {10, 10, 0, 0};
-    square.stationType = 2;
-    square.stationKind = 11;
+    editor.Open(LoadTurret(session, 1), "Front", 3);
+    PickedTool square{-1, 'B', "Square", {10, 10, 0, 0}, 2, 11};
     const auto picks = [&](std::int16_t) { return square; };
-    editor.Selectool_Click(picks);
-    EXPECT_EQ(Line(0), "T1|A Station|||");
-    Select(1);
-    editor.Selectool_Click(picks);
-    EXPECT_EQ(Line(1), "T2|B Station|Square|10|0");
+    for (const int line : {0, 1}) {
+        Select(line);
+        editor.Selectool_Click(picks);
+    }
     square.shape = ' ';
     Select(3);
     editor.Selectool_Click(picks);
-    EXPECT_EQ(Line(3), "T4|A Station|||");
-}
-
-TEST_F(TurretEditorTest, ASaveThatFailsKeepsThePanelAndWritesNothing) {
-    editor.Open(LoadTurret(session, 0), "Front", 3);
+    Step("a Square of station type 2 picked for stations 1 and 2, no shape for 4");
     std::filesystem::remove(test::PathOf(Turret("lkp")));
+    session.cmd.CurTurret = 0;
     editor.TurretOk_Click();
-    EXPECT_EQ(ui.events, (Events{"beep", "message:\"" + Turret("lkp") + "\": file not found"}));
-    EXPECT_EQ(closings, 0);
-    EXPECT_TRUE(editor.frameVisible);
-    EXPECT_FALSE(test::FileExists(Turret("1")));
+    Step("Ok as a new turret without an index");
+    ExpectTranscript(log);
 }
 
 }  // namespace

@@ -13,10 +13,6 @@ namespace {
 using test::FileExists;
 using test::TurretFixture;
 
-const std::string kEmpty5 =
-    "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n3, , , 0, 0, 0, 0, , 0\r\n"
-    "4, , , 0, 0, 0, 0, , 0\r\n5, , , 0, 0, 0, 0, , 0\r\n******\r\n";
-
 std::string Listing(const std::vector<TurretEntry>& entries) {
     std::string text;
     for (const TurretEntry& entry : entries) {
@@ -47,8 +43,7 @@ TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsIt) {
         {"A, 1\r\n  ******  \r\nB, 2\r\n******\r\n", "A=1"},
         {"A, 1\r\nB, 2\r\n", "A=1"},
         {"A, 1\nB, 2\n******", "A=1|B=2"},
-        {"A,B, 4\r\nC, 5\r\n******\r\n", "C=5"},
-    };
+        {"A,B, 4\r\nC, 5\r\n******\r\n", "C=5"}};
     for (const auto& [bytes, listed] : rows) {
         EXPECT_EQ(Listing(ParseTurretIndex(bytes)), listed) << bytes;
     }
@@ -73,8 +68,7 @@ TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
         {"A, 1\r\nB, 2\r\nC, 2\r\nZero, 0\r\n******\r\n", "", 0, 2,
          "A, 1\r\nZero, 0\r\n******\r\n"},
         {"A, 1\r\nbroken\r\nC, 3\r\n\r\nD, 4\r\n******\r\n", "", 0, 1, "C, 3\r\n******\r\n"},
-        {"A, 1\r\nBig, 40000\r\n******\r\n", "", 0, 1, "Big, 40000\r\n******\r\n"},
-    };
+        {"A, 1\r\nBig, 40000\r\n******\r\n", "", 0, 1, "Big, 40000\r\n******\r\n"}};
     for (const Row& row : rows) {
         const std::string after = row.number != 0 ? IndexWithEntry(row.before, row.name, row.number)
                                                   : IndexWithout(row.before, row.remove);
@@ -84,26 +78,6 @@ TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
 
 class TurretFiles : public ::testing::Test, public TurretFixture {};
 
-TEST_F(TurretFiles, IndexOperationsWorkOnTheLibrarysIndexFile) {
-    EXPECT_EQ(ReadTurret("lkp"), "******\r\n");
-    EXPECT_EQ(ReadTurret("0"), kEmpty5);
-    InsertTurretEntry(session, "Beta", 2);
-    InsertTurretEntry(session, "Gamma", 1);
-    InsertTurretEntry(session, "alpha", 3);
-    InsertTurretEntry(session, "ZED", 4);
-    EXPECT_EQ(ReadTurret("lkp"), "alpha, 3\r\nBeta, 2\r\nGamma, 1\r\nZED, 4 \r\n******\r\n");
-    EXPECT_EQ(Listing(ReadTurretIndex(session)), "alpha=3|Beta=2|Gamma=1|ZED=4");
-    RemoveTurretEntry(session, 2);
-    EXPECT_EQ(ReadTurret("lkp"), "alpha, 3\r\nGamma, 1\r\nZED, 4\r\n******\r\n");
-
-    WriteTurret("lkp", "Zero, 0 \r\nFRONT, 3 \r\n******\r\n");
-    const std::pair<std::string, std::optional<std::int16_t>> finds[] = {
-        {"front", 3}, {" Front ", 3}, {"FRONT", 3}, {"zero", std::nullopt}, {"back", std::nullopt}};
-    for (const auto& [name, number] : finds) {
-        EXPECT_EQ(FindTurret(session, name), number) << name;
-    }
-}
-
 TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
     const std::pair<std::vector<std::string>, int> rows[] = {
         {{}, 1},
@@ -111,8 +85,7 @@ TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
         {{"Shop.1", "Shop.3"}, 2},
         {{"SHOP.1", "shop.2"}, 3},
         {{"Shop.01", "Shop.1 ", "Shop.x1", "Other.1", "Shop.1.bak", "Shop.lkp"}, 1},
-        {{"Shop.1", "Shop.32768", "Shop.99999"}, 2},
-    };
+        {{"Shop.1", "Shop.32768", "Shop.99999"}, 2}};
     for (const auto& [files, expected] : rows) {
         TurretFixture fixture;
         for (const std::string& file : files) {
@@ -122,70 +95,33 @@ TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
     }
 }
 
-TEST_F(TurretFiles, NoFreeNumberRefusesNewTurretsAndWritesNothing) {
-    InsertTurretEntry(session, "Front", 1);
-    WriteTurret("1", kEmpty5);
-    test::FullTurretFolder full;
-    platform::Services services{full, ui, this->services.printer, this->services.process};
-    core::Session crowded(services);
-    CopySession(crowded, session);
-    const std::string index = ReadTurret("lkp");
-
-    EXPECT_EQ(FreeTurretNo(crowded), 0);
-    EXPECT_EQ(SaveNewTurret(crowded, "Back", LoadTurret(session, 0)), 0);
-    EXPECT_EQ(DuplicateTurret(crowded, 1, "Back", 0), 0);
-    EXPECT_EQ(ReadTurret("lkp"), index);
-    EXPECT_FALSE(FileExists(Turret("2")));
-}
-
-TEST_F(TurretFiles, SavesEveryRowAsItsStationLine) {
+TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
+    std::string log = ChangedFiles();
     const double third = 1.0 / 3.0;
-    const std::vector<StationRow> rows = {
-        {1, "B", "Square", {10, 0, 0, 0}, "45", 1},
-        {2, "", "", {}, "", 2},
-        {3, "D", "Rectangle", {20, 12.7, 0, 0}, " idx ", 3},
-        {4, " ", std::string(12, ' '), {}, " ", 1},
-        {5, "A", "Diameter", {third, third, 0, 0}, "", 4},
-        {9, "K", "Keyway", {25.4, 10, -4, 0}, "22.5", 1},
-    };
-    SaveTurret(session, 7, rows);
-    EXPECT_EQ(ReadTurret("7"),
-              "1,B,Square,10,0,0,0,45,1\r\n"
-              "2,,,0,0,0,0,,2\r\n"
-              "3,D,Rectangle,20,12.7,0,0,idx,3\r\n"
-              "4, ,            ,0,0,0,0,0,1\r\n"
-              "5,A,Diameter,0.333333333333333,0.333333333333333,0,0,0,4\r\n"
-              "9,K,Keyway,25.4,10,-4,0,22.5,1\r\n"
-              "******\r\n");
-    EXPECT_EQ(ReadTurret("lkp"), "******\r\n");
-}
-
-TEST_F(TurretFiles, LoadsBothFormsOfStationLineWithTheMachinesTypes) {
+    SaveTurret(session, 7,
+               {{1, "B", "Square", {10, 0, 0, 0}, "45", 1},
+                {2, "", "", {}, "", 2},
+                {3, "D", "Rectangle", {20, 12.7, 0, 0}, " idx ", 3},
+                {4, " ", std::string(12, ' '), {}, " ", 1},
+                {5, "A", "Diameter", {third, third, 0, 0}, "", 4},
+                {9, "K", "Keyway", {25.4, 10, -4, 0}, "22.5", 1}});
+    log += "== saved as 7\n" + ChangedFiles();
     WriteTurret("2",
-                "1, , , 0, 0, 0, 0, , 0\r\n"
-                "2,B,Square,10,0,0,0,45,7\r\n"
+                "1, , , 0, 0, 0, 0, , 0\r\n2,B,Square,10,0,0,0,45,7\r\n"
                 "  9 ,  D , Rectangle , 20.5,12.7,0,0, 90 ,3\r\n"
-                "4, ,            ,0,0,0,0,0,1\r\n"
-                "5,S,Logo Punch,25,30,0,0,0,4,extra\r\n"
-                "6,A,Diameter,5,5,0,0,0,1\r\n"
-                "******\r\n");
-    const std::vector<StationRow> expected = {
-        {1, "", "", {}, "", 1},
-        {2, "B", "Square", {10, 0, 0, 0}, "45", 2},
-        {9, "D", "Rectangle", {20.5, 12.7, 0, 0}, "90", 3},
-        {4, "", "", {}, "0", 1},
-        {5, "S", "Logo Punch", {25, 30, 0, 0}, "0", 4},
-    };
-    EXPECT_EQ(LoadTurret(session, 2), expected);
-    EXPECT_EQ(LoadTurret(session, 0), (std::vector<StationRow>{{1, "", "", {}, "", 1},
-                                                               {2, "", "", {}, "", 2},
-                                                               {3, "", "", {}, "", 3},
-                                                               {4, "", "", {}, "", 1},
-                                                               {5, "", "", {}, "", 4}}));
+                "4, ,            ,0,0,0,0,0,1\r\n5,S,Logo Punch,25,30,0,0,0,4,extra\r\n"
+                "6,A,Diameter,5,5,0,0,0,1\r\n******\r\n");
+    for (const std::int16_t number : {2, 0}) {
+        log += "== loaded " + std::to_string(number) + "\n";
+        for (const StationRow& row : LoadTurret(session, number)) {
+            log += std::to_string(row.station) + "|" + row.shape + "|" + row.tool + "|" +
+                   ::testing::PrintToString(row.dims) + "|" + row.angle + "|" +
+                   std::to_string(row.typeIdx) + "\n";
+        }
+    }
     SaveTurret(session, 3, LoadTurret(session, 0));
-    EXPECT_EQ(ReadTurret("3"),
-              "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n"
-              "5,,,0,0,0,0,,4\r\n******\r\n");
+    log += "== the empty turret saved as 3\n" + ChangedFiles();
+    ExpectTranscript(log);
 }
 
 TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
@@ -217,33 +153,32 @@ TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
     EXPECT_FALSE(FileExists(Turret("1")));
 }
 
-TEST_F(TurretFiles, NewDuplicatedAndDeletedTurretsKeepIndexAndFilesTogether) {
+TEST_F(TurretFiles, IndexAndFilesChangeTogether) {
+    std::string log = ChangedFiles();
     std::vector<StationRow> rows = LoadTurret(session, 0);
     rows[1] = {2, "B", "Square", {10, 0, 0, 0}, "45", 2};
-    EXPECT_EQ(SaveNewTurret(session, "Front", rows), 1);
-    EXPECT_EQ(SaveNewTurret(session, "Back", LoadTurret(session, 0)), 2);
+    const auto step = [&](const std::string& title, int number) {
+        log += "== " + title + ": " + std::to_string(number) + "\n" + ChangedFiles();
+    };
+    step("Front saved new", SaveNewTurret(session, "Front", rows));
+    step("Back saved new", SaveNewTurret(session, "Back", LoadTurret(session, 0)));
     EXPECT_EQ(LoadTurret(session, 1), rows);
-    const std::string front = ReadTurret("1");
-
-    EXPECT_EQ(DuplicateTurret(session, 1, "Copy", 0), 3);
-    EXPECT_EQ(ReadTurret("3"), front);
-    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
-
+    step("1 duplicated as Copy", DuplicateTurret(session, 1, "Copy", 0));
     // Onto an existing turret: its file is replaced, its index line stays as it was.
-    EXPECT_EQ(DuplicateTurret(session, 1, "BACK", 2), 2);
-    EXPECT_EQ(ReadTurret("2"), front);
-    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
-
-    // Onto itself: nothing changes.
-    EXPECT_EQ(DuplicateTurret(session, 1, "Front", 1), 1);
-    EXPECT_EQ(ReadTurret("1"), front);
-    EXPECT_EQ(ReadTurret("lkp"), "Back, 2\r\nCopy, 3 \r\nFront, 1\r\n******\r\n");
-
+    step("1 duplicated onto 2 as BACK", DuplicateTurret(session, 1, "BACK", 2));
+    step("1 duplicated onto itself", DuplicateTurret(session, 1, "Front", 1));
     DeleteTurret(session, 2);
-    EXPECT_FALSE(FileExists(Turret("2")));
-    EXPECT_EQ(ReadTurret("lkp"), "Copy, 3\r\nFront, 1\r\n******\r\n");
-    EXPECT_EQ(SaveNewTurret(session, "Middle", rows), 2);
-    EXPECT_EQ(ReadTurret("lkp"), "Copy, 3\r\nFront, 1\r\nMiddle, 2 \r\n******\r\n");
+    step("2 deleted", 0);
+    step("Middle saved new", SaveNewTurret(session, "Middle", rows));
+    InsertTurretEntry(session, " alpha ", 9);
+    step("alpha inserted as", 9);
+    RemoveTurretEntry(session, 3);
+    step("the entry removed of", 3);
+    for (const std::string name : {"front", " Middle ", "ALPHA", "back"}) {
+        const std::optional<std::int16_t> found = FindTurret(session, name);
+        log += "find \"" + name + "\": " + (found ? std::to_string(*found) : "none") + "\n";
+    }
+    ExpectTranscript(log);
 }
 
 }  // namespace

@@ -1,19 +1,26 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "core/TextFile.h"
+#include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
 #include "library/ToolRec.h"
+#include "tests/support/GoldenText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
+#include "turrets/TrtTol.h"
+#include "turrets/TurretEditor.h"
 
 namespace tooling::test {
 
@@ -94,10 +101,7 @@ class TurretFixture {
         for (const auto& [type, kind] : stations) {
             rec.Stns[i++] = {static_cast<std::int16_t>(type), static_cast<std::int16_t>(kind)};
         }
-        i = 0;
-        for (const float angle : angles) {
-            rec.Angles[i++] = angle;
-        }
+        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
         rec.SettingsNo = 1;
         return rec;
     }
@@ -110,11 +114,107 @@ class TurretFixture {
         WriteFile(session.lib.ToolLibPrefix + std::string(1, shape), bytes);
     }
 
-    // The same session on other services.
-    static void CopySession(core::Session& to, const core::Session& from) {
-        to.inst = from.inst;
-        to.machine = from.machine;
-        to.lib = from.lib;
+    // The library's turret files that changed since the last call, as transcript lines: each new
+    // or changed file with its bytes, each removed one by name.
+    std::string ChangedFiles() {
+        std::map<std::string, std::string> now;
+        for (const std::string& name :
+             session.os.fs.List(Turret("*"), platform::ListFilter::Files)) {
+            now[name] = ReadFile(library::TurretFolder(session) + name);
+        }
+        std::string text;
+        for (const auto& [name, bytes] : now) {
+            if (!files_.contains(name) || files_[name] != bytes) {
+                text += name + ":\n" + ShownBytes(bytes);
+            }
+        }
+        for (const auto& [name, bytes] : files_) {
+            text += now.contains(name) ? "" : name + " removed\n";
+        }
+        files_ = std::move(now);
+        return text;
+    }
+    // What the user was shown since the last call, as transcript lines, the library's turret
+    // folder written "<turrets>".
+    std::string Shown() {
+        std::string text;
+        for (std::string event : ui.events) {
+            const std::string folder = library::TurretFolder(session);
+            for (std::size_t at; (at = event.find(folder)) != std::string::npos;) {
+                event.replace(at, folder.size(), "<turrets>/");
+            }
+            text += "shown " + event + "\n";
+        }
+        ui.events.clear();
+        return text;
+    }
+    // The names of the flags that are set, each followed by ", ".
+    static std::string Flags(std::initializer_list<std::pair<bool, const char*>> flags) {
+        std::string text;
+        for (const auto& [set, name] : flags) {
+            text += set ? std::string(name) + ", " : "";
+        }
+        return text;
+    }
+    // The editor's lines, the five columns of each joined by "|".
+    static std::string EditorLines(const turrets::TurretEditor& editor) {
+        std::string lines;
+        for (std::size_t r = 0; r < editor.rows().size(); ++r) {
+            for (std::size_t c = 0; c < 5; ++c) {
+                lines += (c == 0 ? "" : "|") + editor.columns[c][r];
+            }
+            lines += "\n";
+        }
+        return lines;
+    }
+    // A list of the Tooling or the default tool dialog as "[line,line*]", "*" after the selected
+    // line, "~" before a disabled list, "-" for a hidden one.
+    static std::string ListText(const turrets::TrtTol::Combo& combo) {
+        if (!combo.visible) {
+            return "-";
+        }
+        std::string text = combo.enabled ? "[" : "~[";
+        for (std::size_t i = 0; i < combo.lines.size(); ++i) {
+            text += (i == 0 ? "" : ",") + combo.lines[i] +
+                    (static_cast<int>(i) == combo.selected ? "*" : "");
+        }
+        return text + "]";
+    }
+    // Chooses lines of the Tooling dialog's shape, size and station lists and angle list (-1:
+    // left alone), each followed by its click, and presses Ok.
+    static void ChooseTool(turrets::TrtTol& dialog, int shape, int size, int station, int angle) {
+        for (const auto& [list, line, click] :
+             {std::tuple(&dialog.shapeList, shape, &turrets::TrtTol::ShapeList_Click),
+              {&dialog.sizeList, size, &turrets::TrtTol::SizeList_Click},
+              {&dialog.stnList, station, &turrets::TrtTol::StnList_Click}}) {
+            if (line >= 0) {
+                list->selected = line;
+                (dialog.*click)();
+            }
+        }
+        if (angle >= 0) {
+            dialog.angList.selected = angle;
+        }
+        dialog.InptOk_Click();
+    }
+    // The four defaults in memory, then those of the defaults file, each as "record shape
+    // station-type/kind angle".
+    std::string DefaultsText() const {
+        const auto text = [](const library::DefaultSet& defaults) {
+            std::string line;
+            for (const core::DefaultToolRec& rec : defaults) {
+                line += " " + std::to_string(rec.recordNo) + rec.shape + " " +
+                        std::to_string(rec.stnType) + "/" + std::to_string(rec.stnKind) + " " +
+                        std::to_string(static_cast<int>(rec.angle));
+            }
+            return line;
+        };
+        const std::string dft = session.lib.ToolLibPrefix + "dft";
+        return "defaults" + text(session.lib.DefaultTools) + "; file" +
+               (FileExists(dft) ? text(library::DecodeDefaults(ReadFile(dft))) : " none") + "\n";
+    }
+    static void ExpectTranscript(const std::string& text) {
+        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
     }
 
     static std::string MachinePrefix(const std::string& root) {
@@ -125,6 +225,9 @@ class TurretFixture {
     TestServices services;
     FakeUi& ui = services.ui;
     core::Session session;
+
+  private:
+    std::map<std::string, std::string> files_;
 };
 
 }  // namespace tooling::test

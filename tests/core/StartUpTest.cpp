@@ -23,29 +23,17 @@ const std::string kNoSuch = test::MissingFolderText();
 // directly in Data/Data; a later start creates and copies nothing.
 TEST(StartUp, FreshInstallationGetsExactlyTheSuiteFolders) {
     const std::string binary("binary\0\r\nbytes", 15);
-    for (const bool reverse : {false, true}) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/FreshInstallation.txt")) {
+        SCOPED_TRACE(row.name);
         FixtureInstallation fx;
-        if (reverse) {
+        if (row.name == "with the reverse program") {
             fx.AddReverseProgram();
         }
         fx.Write("Data/Data/Notes.txt", binary);
         fx.Write("Data/Data/Sub/Inner.txt", "not copied");
         fx.Remove("Data/Material");
-        std::set<std::string> expected = test::Words(
-            "Data/Blocks/ Data/Data/Default/ Data/Data/Metric.xpt Data/Material/ "
-            "Data/Material/Metric/ "
-            "Data/Material/Metric/Stock.lst "
-            "Data/Profiles/ Data/Profiles/Metric/ Data/Tools/ Data/Tools/Metric/ Data/Turrets/ "
-            "Data/Turrets/Metric/ Data/Shapes/ Data/Shapes/Metric/ Data/Shapes/Metric/Custom/ "
-            "Data/Shapes/Metric/Undefined/ Program/Acrobat.cfg Program/Manuals.cfg "
-            "Program/Manuals/ Program/Undo/ Users/Metric/ Users/Metric/Ostrevan/" +
-            std::string(reverse ? " Data/RevSubs/" : ""));
-        for (const std::string shape :
-             {"Circle", "Double-D", "Obround", "Rad-Rect", "Rectangle", "Single-D"}) {
-            for (const char* sub : {"/", "/Inside/", "/Outside/"}) {
-                expected.insert("Data/Shapes/Metric/" + shape + sub);
-            }
-        }
+        std::set<std::string> expected = test::Words(row["added"]);
         for (const std::string& entry : test::Tree(fx.Path("Data/Data/"))) {
             if (entry.find('/') == std::string::npos) {
                 expected.insert("Data/Data/Default/" + entry);

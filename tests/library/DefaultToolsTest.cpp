@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "core/Session.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
 
 namespace tooling::library {
@@ -35,19 +36,15 @@ TEST(DefaultRecord, EncodesEveryFieldAtItsOffset) {
     rectangle.stnKind = 25;
     rectangle.angle = 90.0F;
     rectangle.reserved = 1;
-    const std::string expected = std::string("\xFE\xFF", 2) + "D" + "Rectangle         " +
-                                 std::string("\x00\x00\x28\x41", 4) +  // 10.5
-                                 std::string("\x00\x00\x10\x40", 4) +  // 2.25
-                                 std::string(4, '\0') +                // 0
-                                 std::string("\x00\x00\x80\xBF", 4) +  // -1
-                                 std::string("\x07\x00", 2) +          // station type
-                                 std::string("\x19\x00", 2) +          // station kind 25
-                                 std::string("\x00\x00\xB4\x42", 4) +  // angle 90
-                                 std::string("\x01\x00", 2);           // reserved
-    ASSERT_EQ(expected.size(), 47U);
+    const std::vector<test::GoldenCase> golden =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/Records.txt");
+    ASSERT_EQ(golden[2].name, "Rectangle default");
+    const std::string& expected = golden[2]["bytes"];
     EXPECT_EQ(EncodeDefault(rectangle), expected);
     EXPECT_EQ(DecodeDefault(expected), rectangle);
     EXPECT_EQ(DecodeDefault(expected.substr(0, 46)), DefaultToolRec{});
+    ASSERT_EQ(golden[3].name, "empty default");
+    EXPECT_EQ(kEmpty, golden[3]["bytes"]);
     EXPECT_EQ(EncodeDefault(DefaultToolRec{}), kEmpty);
     EXPECT_EQ(DecodeDefault(kEmpty), DefaultToolRec{});
     DefaultToolRec rec;

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -15,6 +14,7 @@
 #include "library/LibrarySetUp.h"
 #include "platform/FileSystem.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::library {
 namespace {
@@ -51,28 +51,6 @@ std::string Portable(std::string bytes, const std::string& root, const std::stri
     return bytes;
 }
 
-// Printable bytes as they are, the rest escaped; each line end starts a new line.
-std::string Escaped(std::string_view bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            text += "\\r";
-        } else if (c == '\n') {
-            text += "\\n\n";
-        } else if (c == '\\') {
-            text += "\\\\";
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            text += hex;
-        } else {
-            text += c;
-        }
-    }
-    return text.empty() || text.back() == '\n' ? text : text + "\n";
-}
-
 // What the start made or changed: each folder and file by name, a file with its bytes or as the
 // copy of a file of the same name that was there before.
 std::string Listing(const std::map<std::string, std::string>& before,
@@ -97,7 +75,7 @@ std::string Listing(const std::map<std::string, std::string>& before,
             listing += " (copy of " + copied->first + ")\n";
         } else {
             listing += (old == before.end() ? " (new)\n" : " (changed)\n") +
-                       Escaped(Portable(bytes, root, drive));
+                       test::Escaped(Portable(bytes, root, drive));
         }
     }
     return listing;

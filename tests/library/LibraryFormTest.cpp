@@ -6,6 +6,7 @@
 
 #include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
 
 namespace tooling::library {
@@ -86,20 +87,16 @@ TEST_F(LibraryFormTest, FailedSelectKeepsTheCurrentLibrary) {
 
 TEST_F(LibraryFormTest, CreateRefusesBadNames) {
     MakeLibrary("Shop", {"lkp"}, {});
-    const std::pair<std::string, std::string> rows[] = {
-        {"     ", "Invalid Library Name !"},     {std::string(33, 'N'), "Invalid Library Name !"},
-        {"../Escape", "Invalid Library Name !"}, {"A,B", "Invalid Library Name !"},
-        {"  shop ", "Library Already Exists !"}, {"SHOP", "Library Already Exists !"},
-    };
-    for (const auto& [typed, message] : rows) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/BadLibraryNames.txt")) {
         ui.events.clear();
         LibraryForm& f = Open(2);
-        f.boxText = typed;
+        f.boxText = row["typed"];
         f.focus = LibraryFocus::None;
         f.LibraryOk_Click();
-        EXPECT_EQ(ui.events, (Events{"beep", "message:" + message})) << typed;
+        EXPECT_EQ(ui.events, (Events{"beep", "message:" + row["message"]})) << row.name;
         EXPECT_EQ(f.focus, LibraryFocus::LibraryBox);
-        EXPECT_EQ(f.boxText, typed);  // still open
+        EXPECT_EQ(f.boxText, row["typed"]);  // still open
     }
     EXPECT_EQ(Listing(), "Shop.lkp | ");
 }
@@ -165,29 +162,23 @@ TEST_F(LibraryFormTest, DeleteAsksThenDeletesEveryFileOfTheLibraries) {
     MakeLibrary("Shop.Old", {"lkp"}, {"1"});
     MakeLibrary("Beta", {"lkp"}, {});             // the current library: never listed
     test::WriteFile(ToolPath("ShopBackup"), "");  // no library's file
-    // The libraries chosen, the answer, the question, and the files left.
-    const std::tuple<std::string, bool, std::string, std::string> rows[] = {
-        {"Alpha", false, "Delete \"Alpha\" ?",
-         "Alpha.lkp Beta.lkp Gamma.lkp Shop.Long Shop.Old.lkp Shop.lkp ShopBackup shop.D | Alpha.0 "
-         "Shop.0 Shop.Old.1 shop.2"},
-        {"Shop", true, "Delete \"Shop\" ?",
-         "Alpha.lkp Beta.lkp Gamma.lkp Shop.Old.lkp ShopBackup | Alpha.0 Shop.Old.1"},
-        {"Alpha,Gamma,Shop.Old", true, "Delete 3 Libraries ?", "Beta.lkp ShopBackup | "},
-    };
-    for (const auto& [chosen, answer, question, left] : rows) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/DeleteLibraries.txt")) {
+        SCOPED_TRACE(row.name);
+        const bool answer = row["answer"] == "yes";
         ui.events.clear();
         ui.answers = {answer};
         LibraryForm& f = Open(3);
         for (std::size_t i = 0; i < f.list2.size(); ++i) {
             f.list2Selected[i] =
-                ("," + chosen + ",").find("," + f.list2[i] + ",") != std::string::npos;
+                ("," + row["chosen"] + ",").find("," + f.list2[i] + ",") != std::string::npos;
         }
         f.LibraryOk_Click();
-        EXPECT_EQ(ui.events, (answer ? Events{"ask:" + question, "wait:on", "wait:off"}
-                                     : Events{"ask:" + question}));
+        const Events asked{"ask:" + row["question"]};
+        EXPECT_EQ(ui.events, (answer ? Events{asked[0], "wait:on", "wait:off"} : asked));
         EXPECT_EQ(session.cmd.MsgAnswer, answer ? 6 : 7);
         EXPECT_EQ(session.cmd.LibraryMode, 0);
-        EXPECT_EQ(Listing(), left);
+        EXPECT_EQ(Listing(), row["left"]);
     }
 }
 

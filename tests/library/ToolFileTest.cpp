@@ -286,25 +286,14 @@ TEST_F(ToolFileTest, AMarkRewriteChangesOnlyTheMarkOfARecordThatHoldsATool) {
 TEST(DrawingIndex, ReadsNamesAndNumbersUpToItsEnd) {
     test::LibraryFixture fixture;
     fixture.session.lib.ToolLibPrefix = fixture.ToolPath("Shop.");
-    test::WriteFile(fixture.ToolPath("Shop.lkp"),
-                    "  Bolt Hole , 3 \r\n"
-                    "\"Quoted\",4\r\n"
-                    "NoNumber\r\n"
-                    "Empty,\r\n"
-                    "Words, none\r\n"
-                    "Zero, 0\r\n"
-                    "Big, 40000\r\n"
-                    "Negative, -2\r\n"
-                    "\r\n"
-                    "Max, 32767\r\n"
-                    "Path, ../../x\r\n"
-                    "******\r\n"
-                    "After, 5\r\n");
+    const test::GoldenCase row =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/DrawingIndex.txt").at(0);
+    test::WriteFile(fixture.ToolPath("Shop.lkp"), row["index"]);
     std::string read;
     for (const DrawingEntry& entry : ReadDrawingIndex(fixture.session)) {
         read += "[" + entry.name + "=" + std::to_string(entry.number) + "]";
     }
-    EXPECT_EQ(read, "[Bolt Hole=3][Quoted=4][Max=32767]");
+    EXPECT_EQ(read, row["entries"]);
     EXPECT_EQ(DrawingPath(fixture.session, 3), fixture.ToolPath("Shop.3"));
 }
 

@@ -66,20 +66,19 @@ TEST(ReadStations, StationTypeFiles) {
 TEST(ReadStations, TurretStationsAndRowsBeyondTheFile) {
     FixtureInstallation fx;
     ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready);
-    fx.Write("Data/Data/Metric.stn", "2,Only,10,0,0,1\r\n5,Index,20,0,0,1\r\n******\r\n");
-    fx.Write("Data/Data/Metric.trt",
-             "1,7,5,\"B, idx\",\"x\"\r\n 2 , -3 , 0 ,  Plain label  ,\r\n3.7,0,2,T3,\"\"\r\n4");
+    const test::GoldenCase row =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/TurretStations.txt").at(0);
+    fx.Write("Data/Data/Metric.stn", row["stn"]);
+    fx.Write("Data/Data/Metric.trt", row["trt"]);
     ReadStations(fx.session());
     const Machine& m = fx.session().machine;
-    EXPECT_EQ(Types(m), "2[Only]10 0 0 1/1\n5[Index]20 0 0 1/1\nlist: 2 5");
+    EXPECT_EQ(Types(m), row["types"]);
     ASSERT_EQ(m.StationCount, 24);
     std::string rows;
-    for (const int row : {-1, 0, 1, 2, 3, 4, 24}) {
-        rows += Station(TurretStationAt(m, row)) + "\n";
+    for (const int number : {-1, 0, 1, 2, 3, 4, 24}) {
+        rows += Station(TurretStationAt(m, number)) + "\n";
     }
-    EXPECT_EQ(rows,
-              "0|0|0|0|||-\n0|0|0|0|||-\n1|7|5|20|B, idx|x|valid\n2|-3|0|0|Plain label||valid\n"
-              "3|0|2|10|T3||valid\n0|0|0|0|||-\n0|0|0|0|||-\n");
+    EXPECT_EQ(rows, row["rows"]);
 }
 
 }  // namespace

@@ -91,8 +91,5 @@ std::string ReadFile(const std::string& path) {
 bool FileExists(const std::string& path) {
     return fs::is_regular_file(PathOf(path));
 }
-bool DirExists(const std::string& path) {
-    return fs::is_directory(PathOf(path));
-}
 
 }  // namespace tooling::test

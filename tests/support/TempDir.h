@@ -35,6 +35,5 @@ std::string BytesOf(const std::filesystem::path& path);
 void WriteFile(const std::string& path, std::string_view bytes);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
-bool DirExists(const std::string& path);
 
 }  // namespace tooling::test

@@ -14,14 +14,11 @@
 
 namespace tooling::test {
 
-// Every file and folder under `root` (ending in a separator), relative to it and written with
-// "/"; folders end in "/".
+// Every file and folder under `root`, as test::Snapshot names them.
 inline std::set<std::string> Tree(const std::string& root) {
     std::set<std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(PathOf(root))) {
-        std::string relative = BytesOf(entry.path()).substr(root.size());
-        std::replace(relative.begin(), relative.end(), platform::kSeparator, '/');
-        entries.insert(relative + (entry.is_directory() ? "/" : ""));
+    for (const auto& entry : Snapshot(root)) {
+        entries.insert(entry.first);
     }
     return entries;
 }

@@ -21,19 +21,6 @@ namespace {
 
 using test::FixtureInstallation;
 
-// Every folder (ending in "/", no bytes) and file under the root, relative to it with "/".
-std::map<std::string, std::string> Snapshot(const std::string& root) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(test::PathOf(root))) {
-        const std::string path = test::BytesOf(entry.path());
-        std::string relative = path.substr(root.size());
-        std::replace(relative.begin(), relative.end(), platform::kSeparator, '/');
-        entries[relative + (entry.is_directory() ? "/" : "")] =
-            entry.is_directory() ? "" : test::ReadFile(path);
-    }
-    return entries;
-}
-
 // The bytes with the installation's own paths made alike on every platform: the root as "@"
 // and the separators after it as "/"; a line that is the root of the installation's drive as
 // "<drive>".
@@ -103,11 +90,11 @@ TEST(StartSession, MakesTheSameFilesOnEveryPlatform) {
         SCOPED_TRACE(name);
         const auto fx = Installation(number);
         fx->WriteConfig(std::to_string(number));  // the start writes it back, with its roots
-        const auto before = Snapshot(fx->Root());
+        const auto before = test::Snapshot(fx->Root());
         ASSERT_EQ(StartSession(fx->session()), core::StartOutcome::Ready);
         EXPECT_EQ(fx->session().inst.ProgramDir, fx->Root() + "Program" + platform::kSeparator);
-        const std::string listing =
-            Listing(before, Snapshot(fx->Root()), fx->Root(), fx->session().inst.ProgramDrive);
+        const std::string listing = Listing(before, test::Snapshot(fx->Root()), fx->Root(),
+                                            fx->session().inst.ProgramDrive);
         const std::string golden =
             std::string(TOOLING_GOLDEN_DIR) + "/StartSession/" + name + ".txt";
         // TOOLING_WRITE_GOLDEN=1 writes the listings anew, after a change of what start-up makes.

@@ -20,29 +20,12 @@ using test::At;
 using test::ErrorOf;
 using test::FixtureInstallation;
 
-TEST(ReadSuiteConfig, MachineNumberIsTheRoundedLeadingNumberAtLeastOne) {
-    const std::pair<const char*, int> rows[] = {
-        {"0", 1},   {"-3", 1},  {"", 1},          {"machine", 1}, {"2.6", 3},        {"2.5", 2},
-        {"3.5", 4}, {"0.5", 1}, {"  7 words", 7}, {"-1e300", 1},  {"32767.4", 32767}};
-    FixtureInstallation fx;
-    for (const auto& [line4, expected] : rows) {
-        fx.WriteConfig(line4);
-        ReadSuiteConfig(fx.Restart());
-        EXPECT_EQ(fx.session().inst.MachineNo, expected) << line4;
-    }
-    for (const std::string line4 : {"32767.6", "1e300"}) {
-        fx.WriteConfig(line4);
-        EXPECT_EQ(ErrorOf([&] { ReadSuiteConfig(fx.Restart()); }),
-                  At(fx, "\"@Program/Ostrevan.cfg\": line 4: machine number \"" + line4 +
-                             "\" is above 32767"));
-    }
-}
-
-TEST(ReadSuiteConfig, TakesFiveTrimmedLines) {
+TEST(ReadSuiteConfig, TakesFiveTrimmedLinesAndARoundedMachineNumber) {
     FixtureInstallation fx;
     for (const test::GoldenCase& row :
          test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/SuiteConfigLines.txt")) {
-        fx.Write("Program/Ostrevan.cfg", At(fx, row["bytes"]));
+        fx.Write("Program/Ostrevan.cfg",
+                 row.Has("line4") ? fx.Config(row["line4"]) : At(fx, row["bytes"]));
         const std::string error = ErrorOf([&] { ReadSuiteConfig(fx.Restart()); });
         const Installation& i = fx.session().inst;
         EXPECT_EQ(error != "no error" ? error

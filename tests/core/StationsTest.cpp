@@ -75,7 +75,7 @@ TEST(ReadStations, TurretStationsAndRowsBeyondTheFile) {
     EXPECT_EQ(Types(m), row["types"]);
     ASSERT_EQ(m.StationCount, 24);
     std::string rows;
-    for (const int number : {-1, 0, 1, 2, 3, 4, 24}) {
+    for (const int number : {-1, 0, 1, 2, 3, 4, 5, 24}) {
         rows += Station(TurretStationAt(m, number)) + "\n";
     }
     EXPECT_EQ(rows, row["rows"]);

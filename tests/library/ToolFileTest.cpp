@@ -283,20 +283,6 @@ TEST_F(ToolFileTest, AMarkRewriteChangesOnlyTheMarkOfARecordThatHoldsATool) {
     EXPECT_EQ(test::ReadFile(Path("B")), before);
 }
 
-TEST(DrawingIndex, ReadsNamesAndNumbersUpToItsEnd) {
-    test::LibraryFixture fixture;
-    fixture.session.lib.ToolLibPrefix = fixture.ToolPath("Shop.");
-    const test::GoldenCase row =
-        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/DrawingIndex.txt").at(0);
-    test::WriteFile(fixture.ToolPath("Shop.lkp"), row["index"]);
-    std::string read;
-    for (const DrawingEntry& entry : ReadDrawingIndex(fixture.session)) {
-        read += "[" + entry.name + "=" + std::to_string(entry.number) + "]";
-    }
-    EXPECT_EQ(read, row["entries"]);
-    EXPECT_EQ(DrawingPath(fixture.session, 3), fixture.ToolPath("Shop.3"));
-}
-
 TEST(DrawingFile, ExtentsOfShortOrOddFilesAreThoseOfAMissingDrawing) {
     const auto drawing = [](float x, float y, std::size_t size) {
         std::string bytes(size, '\x01');
@@ -332,15 +318,25 @@ TEST_F(ToolFileTest, DeletingSpecialToolsRemovesTheirEntriesAndDrawings) {
     EXPECT_EQ(fixture.Listing(), "Shop.3 Shop.9 Shop.S Shop.lkp | ");
 }
 
-TEST_F(ToolFileTest, ExtentsOfASpecialToolComeFromItsDrawing) {
+// A special tool's extents come from the drawing its index entry names.
+TEST_F(ToolFileTest, DrawingIndexNamesTheDrawingsOfSpecialTools) {
+    const test::GoldenCase row =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/DrawingIndex.txt").at(0);
+    test::WriteFile(Path("lkp"), row["index"]);
+    std::string read;
+    for (const DrawingEntry& entry : ReadDrawingIndex(session)) {
+        read += "[" + entry.name + "=" + std::to_string(entry.number) + "]";
+    }
+    EXPECT_EQ(read, row["entries"]);
+    EXPECT_EQ(DrawingPath(session, 3), Path("3"));
     std::string bytes(518, '\0');
     core::RecordBytes(bytes).PutFloat(150, 30.25F);
     core::RecordBytes(bytes).PutFloat(154, 12.5F);
-    test::WriteFile(Path("7"), bytes);
-    test::WriteFile(Path("lkp"), "Star, 7 \r\nGhost, 8 \r\n******\r\n");
-    EXPECT_EQ(ReadDrawingExtents(session, "Star"), (DrawingExtents{30.25F, 12.5F}));
-    EXPECT_EQ(ReadDrawingExtents(session, "Ghost"), (DrawingExtents{12, 12}));
-    EXPECT_EQ(ReadDrawingExtents(session, "star"), (DrawingExtents{12, 12}));
+    test::WriteFile(Path("3"), bytes);
+    EXPECT_EQ(ReadDrawingExtents(session, "Bolt Hole"), (DrawingExtents{30.25F, 12.5F}));
+    for (const char* other : {"bolt hole", "Quoted", "After"}) {  // no drawing or no entry
+        EXPECT_EQ(ReadDrawingExtents(session, other), (DrawingExtents{12, 12})) << other;
+    }
 }
 
 }  // namespace

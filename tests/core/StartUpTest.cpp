@@ -104,18 +104,12 @@ std::string Loaded(FixtureInstallation& fx) {
            (made > 0 ? " folders:" + std::to_string(made) : "");
 }
 
-// Changes a fixture file as a row of a golden file says (see test::Change).
-void Change(FixtureInstallation& fx, const std::string& file, const test::GoldenCase& row) {
-    test::Change(fx, file, std::stoul(row["line"]),
-                 row.Has("text") ? row["text"].c_str() : nullptr);
-}
-
 TEST(StartUp, LoadsTheMachineOfTheConfiguration) {
     for (const test::GoldenCase& row :
          test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/LoadedMachines.txt")) {
         FixtureInstallation fx(std::stoi(row["machine"]));
         if (row.Has("file")) {
-            Change(fx, row["file"], row);
+            test::Change(fx, row["file"], row);
         }
         ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready) << row.name;
         EXPECT_EQ(Loaded(fx), row["loaded"]) << row.name;
@@ -130,7 +124,7 @@ TEST(StartUp, FileErrorsNameTheFileAndWhatIsWrong) {
         const std::string file =
             row["file"][0] == '.' ? "Data/Data/Metric" + row["file"] : row["file"];
         fx.WriteConfig("1");  // a start that ends rewrites it with " 1 "
-        Change(fx, file, row);
+        test::Change(fx, file, row);
         std::string error = row["error"];
         if (const std::size_t at = error.find("<missing folder>"); at != std::string::npos) {
             error.replace(at, std::string_view("<missing folder>").size(), kNoSuch);

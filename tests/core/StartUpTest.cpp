@@ -56,9 +56,9 @@ TEST(StartUp, FreshInstallationGetsExactlyTheSuiteFolders) {
 }
 
 TEST(StartUp, MissingSiblingBeepsAndStopsAfterTheFirstStep) {
-    for (const char* dropped : {"Varnholt.exe", "Pellarin.exe"}) {
+    for (const char* dropped : {"Program/Varnholt.exe", "Program/Pellarin.exe"}) {
         FixtureInstallation fx;
-        fx.DropSibling(dropped);
+        fx.Remove(dropped);
         fx.AddReverseProgram();
         fx.WriteConfig("1");
         std::set<std::string> added = test::AddedBy(

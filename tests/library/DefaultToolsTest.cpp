@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <tuple>
 
@@ -54,17 +53,11 @@ TEST(DefaultRecord, EncodesEveryFieldAtItsOffset) {
     EXPECT_EQ(EncodeDefault(rec).substr(3, 18), "A description too ");
 }
 
-class DefaultsFile : public ::testing::Test {
+class DefaultsFile : public ::testing::Test, public test::LibraryFixture {
   protected:
-    DefaultsFile() : session(services.services) {
-        session.lib.ToolLibPrefix = dir.path() + "Shop.";
-        test::WriteFile(dir.path() + "Shop.lkp", "******\r\n");
-    }
+    DefaultsFile() { session.lib.ToolLibPrefix = ToolPath("Shop."); }
 
-    test::TempDir dir;
-    test::TestServices services;
-    core::Session session;
-    const std::string path = dir.path() + "Shop.dft";
+    const std::string path = ToolPath("Shop.dft");
 };
 
 TEST_F(DefaultsFile, MissingAndOddLengthFilesReadWholeRecordsOnlyAndStayAsTheyAre) {
@@ -101,7 +94,7 @@ TEST_F(DefaultsFile, WriteReplacesItsOwnRecordAndPadsWithEmptyOnes) {
     // Kind 3 first, into no file.
     WriteDefault(session, kClearing);
     EXPECT_EQ(test::ReadFile(path), kEmpty + kEmpty + e(2));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+    EXPECT_EQ(Listing(), "Shop.dft | ");
 
     const std::string r = EncodeDefault(Tool(1, 'B', 1.0F));
     const std::tuple<std::string, int, std::string> rows[] = {
@@ -127,7 +120,6 @@ TEST_F(DefaultsFile, UnreadableFileIsDeletedAndReadOnceMore) {
         {1, true, Tool(1, 'B', 1.0F)},
     };
     for (const auto& [failures, deleteFails, first] : rows) {
-        test::FaultyFileSystem fs;
         test::WriteFile(path, EncodeDefault(Tool(1, 'B', 1.0F)));
         fs.readFailures = failures;
         fs.failOn = deleteFails ? "Shop.dft" : "";

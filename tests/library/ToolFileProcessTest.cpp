@@ -184,11 +184,11 @@ class RecordingFileSystem : public NativeFileSystem {
 
 // Each replaced file is flushed, and so is its folder after the rename.
 TEST(ToolFileRewrite, EveryWriteHappensUnderItsFilesLockInOneOrder) {
+#ifdef _WIN32
+    NativeFileSystem base = test::UnflushedFileSystem();
+#else
     int files = 0;
     int folders = 0;
-#ifdef _WIN32
-    NativeFileSystem base;
-#else
     platform::PosixCalls calls;
     calls.fsync = [&](int fd) {
         struct stat st {};

@@ -6,31 +6,20 @@
 
 #include "core/FieldReader.h"
 #include "tests/core/Helpers.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::core {
 namespace {
 
 TEST(FieldReader, ReadsFieldsUpToTheEnd) {
-    // The fields read until the text is used up, each followed by "|".
-    const std::pair<const char*, const char*> rows[] = {
-        {"1,abc,2.5\r\n2,def,3\r\n", "1|abc|2.5|2|def|3|"},
-        {"\"a, b\",\" padded \",x\r\n", "a, b| padded |x|"},
-        {"  7 words  ,\tz\t\n", "7 words|z|"},
-        {"\"ab\"cd,e", "ab|e|"},        // text after a closing quote is skipped
-        {"\"ab,\r\ncd", "ab,\r\ncd|"},  // an unclosed quote runs to the end
-        {"a,,\r\n,b", "a||||b|"},
-        {"a\rb\nc", "a|b|c|"},
-        {"a\r\n\r\nb\r\n", "a||b|"},
-        {"1,x\r\n******\r\n", "1|x|******|"},
-        {"", "|"},
-    };
-    for (const auto& [bytes, expected] : rows) {
-        FieldReader in(bytes, "list");
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/FieldReader.txt")) {
+        FieldReader in(row["bytes"], "list");
         std::string fields;
         do {
             fields += in.Next() + "|";
         } while (!in.AtEnd() && fields.size() < 100);
-        EXPECT_EQ(fields, expected) << bytes;
+        EXPECT_EQ(fields, row["fields"]) << row.name;
         EXPECT_EQ(in.Next(), "");
     }
 }

@@ -11,17 +11,15 @@
 #include "core/TextFile.h"
 #include "platform/FileError.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::test {
 
-// Every file and folder under `root` (ending in a separator), relative to it and written with
-// "/"; folders end in "/".
+// Every file and folder under `root`, as test::Snapshot names them.
 inline std::set<std::string> Tree(const std::string& root) {
     std::set<std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(PathOf(root))) {
-        std::string relative = BytesOf(entry.path()).substr(root.size());
-        std::replace(relative.begin(), relative.end(), platform::kSeparator, '/');
-        entries.insert(relative + (entry.is_directory() ? "/" : ""));
+    for (const auto& entry : Snapshot(root)) {
+        entries.insert(entry.first);
     }
     return entries;
 }
@@ -64,20 +62,20 @@ inline std::string At(const FixtureInstallation& fx, std::string text) {
     return text;
 }
 
-// Changes a fixture file (relative to the root): with `line` 0 removes it (`text` null) or
-// writes `text` as its bytes; otherwise replaces that line (counted from 1) by `text`, or keeps
-// only the first `line` lines (`text` null).
-inline void Change(FixtureInstallation& fx, const std::string& file, std::size_t line,
-                   const char* text) {
+// Changes a fixture file (relative to the root) as a case's fields say: with "line" 0 removes it
+// (no "text") or writes "text" as its bytes; otherwise replaces that line (counted from 1) by
+// "text", or keeps only the first "line" lines (no "text").
+inline void Change(FixtureInstallation& fx, const std::string& file, const GoldenCase& row) {
+    const std::size_t line = std::stoul(row["line"]);
     if (line == 0) {
-        text == nullptr ? fx.Remove(file) : fx.Write(file, text);
+        row.Has("text") ? fx.Write(file, row["text"]) : fx.Remove(file);
         return;
     }
     std::vector<std::string> lines = core::SplitLines(fx.Read(file));
-    if (text == nullptr) {
-        lines.resize(line);
+    if (row.Has("text")) {
+        lines[line - 1] = row["text"];
     } else {
-        lines[line - 1] = text;
+        lines.resize(line);
     }
     std::string bytes;
     for (const std::string& kept : lines) {

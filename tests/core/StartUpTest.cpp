@@ -7,6 +7,7 @@
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "tests/core/Helpers.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/NativeFileSystem.h"
 
 namespace tooling::core {
@@ -17,35 +18,22 @@ using test::ErrorOf;
 using test::FixtureInstallation;
 
 const std::string kNoSuch = test::MissingFolderText();
-const std::string kOutside = " is outside -32768 to 32767";
 
 // A fresh start creates exactly these, with Data/Default holding exact copies of the files
 // directly in Data/Data; a later start creates and copies nothing.
 TEST(StartUp, FreshInstallationGetsExactlyTheSuiteFolders) {
     const std::string binary("binary\0\r\nbytes", 15);
-    for (const bool reverse : {false, true}) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/FreshInstallation.txt")) {
+        SCOPED_TRACE(row.name);
         FixtureInstallation fx;
-        if (reverse) {
+        if (row.name == "with the reverse program") {
             fx.AddReverseProgram();
         }
         fx.Write("Data/Data/Notes.txt", binary);
         fx.Write("Data/Data/Sub/Inner.txt", "not copied");
         fx.Remove("Data/Material");
-        std::set<std::string> expected = test::Words(
-            "Data/Blocks/ Data/Data/Default/ Data/Data/Metric.xpt Data/Material/ "
-            "Data/Material/Metric/ "
-            "Data/Material/Metric/Stock.lst "
-            "Data/Profiles/ Data/Profiles/Metric/ Data/Tools/ Data/Tools/Metric/ Data/Turrets/ "
-            "Data/Turrets/Metric/ Data/Shapes/ Data/Shapes/Metric/ Data/Shapes/Metric/Custom/ "
-            "Data/Shapes/Metric/Undefined/ Program/Acrobat.cfg Program/Manuals.cfg "
-            "Program/Manuals/ Program/Undo/ Users/Metric/ Users/Metric/Ostrevan/" +
-            std::string(reverse ? " Data/RevSubs/" : ""));
-        for (const std::string shape :
-             {"Circle", "Double-D", "Obround", "Rad-Rect", "Rectangle", "Single-D"}) {
-            for (const char* sub : {"/", "/Inside/", "/Outside/"}) {
-                expected.insert("Data/Shapes/Metric/" + shape + sub);
-            }
-        }
+        std::set<std::string> expected = test::Words(row["added"]);
         for (const std::string& entry : test::Tree(fx.Path("Data/Data/"))) {
             if (entry.find('/') == std::string::npos) {
                 expected.insert("Data/Data/Default/" + entry);
@@ -68,9 +56,9 @@ TEST(StartUp, FreshInstallationGetsExactlyTheSuiteFolders) {
 }
 
 TEST(StartUp, MissingSiblingBeepsAndStopsAfterTheFirstStep) {
-    for (const char* dropped : {"Varnholt.exe", "Pellarin.exe"}) {
+    for (const char* dropped : {"Program/Varnholt.exe", "Program/Pellarin.exe"}) {
         FixtureInstallation fx;
-        fx.DropSibling(dropped);
+        fx.Remove(dropped);
         fx.AddReverseProgram();
         fx.WriteConfig("1");
         std::set<std::string> added = test::AddedBy(
@@ -117,77 +105,33 @@ std::string Loaded(FixtureInstallation& fx) {
 }
 
 TEST(StartUp, LoadsTheMachineOfTheConfiguration) {
-    // Machine number; a change of Data/Data/Metric<ext> as test::Change makes it; what loads.
-    const std::tuple<int, const char*, std::size_t, const char*, const char*> rows[] = {
-        {1, nullptr, 0, nullptr, "Metric 20 turret settings 24/25 folders:3"},
-        {2, nullptr, 0, nullptr, "Router 40 router 0/1 folders:3"},
-        {3, nullptr, 0, nullptr, "Imperial 30 turret imperial settings 20/21 folders:3"},
-        // The values after the first ":" of line 1, without regard to case.
-        {1, ".msr", 1, "Units:imperial", "Metric 20 turret imperial settings 24/25 folders:3"},
-        {1, ".msr", 1, "  ImPeRiAl  ", "Metric 20 turret imperial settings 24/25 folders:3"},
-        {1, ".msr", 1, "Units : IMPERIAL INCHES", "Metric 20 turret settings 24/25 folders:3"},
-        {1, ".msr", 1, "Imperial : Metric", "Metric 20 turret settings 24/25 folders:3"},
-        {1, ".prm", 1, "Settings:yes", "Metric 20 turret settings 24/25 folders:3"},
-        {1, ".prm", 1, "a:b: Yes", "Metric 20 turret 24/25 folders:3"},
-        {1, ".prm", 1, "Yes :", "Metric 20 turret 24/25 folders:3"},
-        {1, ".prm", 1, "yes please", "Metric 20 turret 24/25 folders:3"},
-        // The kind, truncated: 10 to 39 a turret, 40 to 49 a router; only a turret reads "trt".
-        {1, ".mch", 2, "9", "Metric 9 settings 24/1"},
-        {1, ".mch", 2, "10", "Metric 10 turret settings 24/25 folders:3"},
-        {1, ".mch", 2, "39.9", "Metric 39 turret settings 24/25 folders:3"},
-        {1, ".mch", 2, "Type: 40", "Metric 40 router settings 24/1 folders:3"},
-        {1, ".mch", 2, "49", "Metric 49 router settings 24/1 folders:3"},
-        {1, ".mch", 2, "50", "Metric 50 settings 24/1"},
-    };
-    for (const auto& [machine, ext, line, text, expected] : rows) {
-        FixtureInstallation fx(machine);
-        if (ext != nullptr) {
-            test::Change(fx, std::string("Data/Data/Metric") + ext, line, text);
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/LoadedMachines.txt")) {
+        FixtureInstallation fx(std::stoi(row["machine"]));
+        if (row.Has("file")) {
+            test::Change(fx, row["file"], row);
         }
-        ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready) << expected;
-        EXPECT_EQ(Loaded(fx), expected);
+        ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready) << row.name;
+        EXPECT_EQ(Loaded(fx), row["loaded"]) << row.name;
     }
 }
 
-// Each error names the changed file, or the file in quotes ("@" the fixture's root); a start
-// that fails leaves the configuration as it was.
+// A start that fails leaves the configuration as it was.
 TEST(StartUp, FileErrorsNameTheFileAndWhatIsWrong) {
-    // A change as test::Change makes it (".<ext>" is Data/Data/Metric.<ext>); error.
-    std::vector<std::tuple<std::string, std::size_t, const char*, std::string>> rows = {
-        {"Data/Data", 0, nullptr, "\"@Data/Data/Default\": cannot create the folder: " + kNoSuch},
-        {"Users", 0, nullptr, "\"@Users/Metric\": cannot create the folder: " + kNoSuch},
-        {"Program/Machine.lst", 0, "1,Name,\"\",S,E\r\n", "machine 1: \"\" is not a folder name"},
-        {"Program/Machine.lst", 0, "1,Name,..,S,E\r\n", "machine 1: \"..\" is not a folder name"},
-        {"Program/Machine.lst", 0, "1,Name,a/b,S,E\r\n", "machine 1: \"a/b\" is not a folder name"},
-        {".cms", 0, "", "the file is empty"},
-        {".mch", 22, nullptr, "fewer than 23 lines"},
-        {".mch", 26, nullptr, "fewer than 27 lines"},
-        {".mch", 21, "Pairs : 5", "line 21: more than 4 pairs of lines"},
-        {".mch", 21, "-1", "line 21: a negative count of pairs of lines"},
-        {".mch", 21, "3", "fewer than 29 lines"},
-        {".mch", 2, "Type : 40000", "line 2: \"40000\"" + kOutside},
-        {".mch", 3, "-32769", "line 3: \"-32769\"" + kOutside},
-        {".stn", 1, "1,A,40000,0,0,1", "kind of station type 1: \"40000\"" + kOutside},
-        {".stn", 1, "1,A,10,0,0,99999", "count of station type 1: \"99999\"" + kOutside},
-        {".stn", 0, "1,A,10,0\r\n", "the file ends inside a record"},
-        {".trt", 1, "1,0,65,T1,\"\"", "station 1: type \"65\" is outside 0 to 64"},
-        {".trt", 1, "1,0,-1,T1,\"\"", "station 1: type \"-1\" is outside 0 to 64"},
-        {".trt", 1, "70000,0,1,T1,\"\"", "station \"70000\"" + kOutside},
-        {".trt", 0, "1,0,1,T1\r\n", "the file ends inside a record"},
-    };
-    for (const char* file : {"Program/Ostrevan.cfg", "Program/Machine.lst", ".msr", ".mch", ".prm",
-                             ".stn", ".trt", ".cms"}) {
-        rows.emplace_back(file, 0, nullptr, "file not found");
-    }
-    for (auto [file, line, text, error] : rows) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/StartUpErrors.txt")) {
         FixtureInstallation fx;
-        if (file[0] == '.') {
-            file = "Data/Data/Metric" + file;
-        }
+        const std::string file =
+            row["file"][0] == '.' ? "Data/Data/Metric" + row["file"] : row["file"];
         fx.WriteConfig("1");  // a start that ends rewrites it with " 1 "
-        test::Change(fx, file, line, text);
+        test::Change(fx, file, row);
+        std::string error = row["error"];
+        if (const std::size_t at = error.find("<missing folder>"); at != std::string::npos) {
+            error.replace(at, std::string_view("<missing folder>").size(), kNoSuch);
+        }
         EXPECT_EQ(ErrorOf([&] { StartUp(fx.session()); }),
-                  error[0] == '"' ? At(fx, error) : "\"" + fx.Path(file) + "\": " + error);
+                  error[0] == '"' ? At(fx, error) : "\"" + fx.Path(file) + "\": " + error)
+            << row.name;
         EXPECT_TRUE(!fx.Exists("Program/Ostrevan.cfg") ||
                     fx.Read("Program/Ostrevan.cfg") == fx.Config("1"));
     }

@@ -6,6 +6,7 @@
 #include "core/StartUp.h"
 #include "numeric/NumText.h"
 #include "tests/core/Helpers.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::core {
 namespace {
@@ -52,54 +53,32 @@ TEST(ReadStations, ImperialSizesInMillimetres) {
 }
 
 TEST(ReadStations, StationTypeFiles) {
-    const std::pair<const char*, const char*> rows[] = {
-        // Names cut or padded to 18.
-        {"1,\"  Exactly 18 Chars!!  \",10,1,2,1\r\n2,A Much Longer Name Than Fits,10,0,0,1\r\n"
-         "3,\"\",10,0,0,1\r\n******\r\n",
-         "1[Exactly 18 Chars!!]10 1 2 1/1\n2[A Much Longer Name]10 0 0 1/1\n"
-         "3[]10 0 0 1/1\nlist: 1 2 3"},
-        // Kinds 1 to 9 and counts below 1 stay out of the list.
-        {"1,Z,0,0,0,1\r\n2,O,1,0,0,1\r\n3,N,9,0,0,1\r\n4,T,10,0,0,1\r\n5,M,-1,0,0,1\r\n"
-         "6,C,10,0,0,0\r\n7,D,10,0,0,-2\r\n",
-         "1[Z]0 0 0 1/1\n2[O]1 0 0 1/1\n3[N]9 0 0 1/1\n4[T]10 0 0 1/1\n5[M]-1 0 0 1/1\n"
-         "6[C]10 0 0 0/0\n7[D]10 0 0 -2/-2\nlist: 1 4 5"},
-        // A number outside 1 to 64 (truncated) ends the table.
-        {"1,A,10,0,0,1\r\n70,C,10,0,0,1\r\n3,D,10,0,0,1\r\n", "1[A]10 0 0 1/1\nlist: 1"},
-        {"0,A,10,0,0,1\r\n1,B,10,0,0,1\r\n", "list:"},
-        {"64.9,Top,10,0,0,1\r\n1.2,Low,10,0,0,1\r\n",
-         "1[Low]10 0 0 1/1\n64[Top]10 0 0 1/1\nlist: 64 1"},
-        // A repeated type replaces the earlier one, in the table and in the list.
-        {"1,A,10,0,0,1\r\n2,B,10,0,0,1\r\n3,X,10,0,0,1\r\n1,C,11,0,0,1\r\n2,D,5,0,0,3\r\n",
-         "1[C]11 0 0 1/1\n2[D]5 0 0 3/3\n3[X]10 0 0 1/1\nlist: 3 1"},
-        {"1,A,kind,wide,high,many\r\n", "1[A]0 0 0 0/0\nlist:"},
-        {"5,\"Big, Round\",20,88.9,1.5,1\r\n", "5[Big, Round]20 88.9 1.5 1/1\nlist: 5"},
-    };
     FixtureInstallation fx;
     ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready);
-    for (const auto& [stn, expected] : rows) {
-        fx.Write("Data/Data/Metric.stn", stn);
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/StationTypeFiles.txt")) {
+        fx.Write("Data/Data/Metric.stn", row["stn"]);
         ReadStations(fx.session());
-        EXPECT_EQ(Types(fx.session().machine), expected);
+        EXPECT_EQ(Types(fx.session().machine), row["types"]) << row.name;
     }
 }
 
 TEST(ReadStations, TurretStationsAndRowsBeyondTheFile) {
     FixtureInstallation fx;
     ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready);
-    fx.Write("Data/Data/Metric.stn", "2,Only,10,0,0,1\r\n5,Index,20,0,0,1\r\n******\r\n");
-    fx.Write("Data/Data/Metric.trt",
-             "1,7,5,\"B, idx\",\"x\"\r\n 2 , -3 , 0 ,  Plain label  ,\r\n3.7,0,2,T3,\"\"\r\n4");
+    const test::GoldenCase row =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/TurretStations.txt").at(0);
+    fx.Write("Data/Data/Metric.stn", row["stn"]);
+    fx.Write("Data/Data/Metric.trt", row["trt"]);
     ReadStations(fx.session());
     const Machine& m = fx.session().machine;
-    EXPECT_EQ(Types(m), "2[Only]10 0 0 1/1\n5[Index]20 0 0 1/1\nlist: 2 5");
+    EXPECT_EQ(Types(m), row["types"]);
     ASSERT_EQ(m.StationCount, 24);
     std::string rows;
-    for (const int row : {-1, 0, 1, 2, 3, 4, 24}) {
-        rows += Station(TurretStationAt(m, row)) + "\n";
+    for (const int number : {-1, 0, 1, 2, 3, 4, 5, 24}) {
+        rows += Station(TurretStationAt(m, number)) + "\n";
     }
-    EXPECT_EQ(rows,
-              "0|0|0|0|||-\n0|0|0|0|||-\n1|7|5|20|B, idx|x|valid\n2|-3|0|0|Plain label||valid\n"
-              "3|0|2|10|T3||valid\n0|0|0|0|||-\n0|0|0|0|||-\n");
+    EXPECT_EQ(rows, row["rows"]);
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "core/Manuals.h"
 #include "core/Session.h"
 #include "tests/core/Helpers.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
@@ -20,40 +20,19 @@ using test::At;
 using test::ErrorOf;
 using test::FixtureInstallation;
 
-TEST(ReadSuiteConfig, MachineNumberIsTheRoundedLeadingNumberAtLeastOne) {
-    const std::pair<const char*, int> rows[] = {
-        {"0", 1},   {"-3", 1},  {"", 1},          {"machine", 1}, {"2.6", 3},        {"2.5", 2},
-        {"3.5", 4}, {"0.5", 1}, {"  7 words", 7}, {"-1e300", 1},  {"32767.4", 32767}};
+TEST(ReadSuiteConfig, TakesFiveTrimmedLinesAndARoundedMachineNumber) {
     FixtureInstallation fx;
-    for (const auto& [line4, expected] : rows) {
-        fx.WriteConfig(line4);
-        ReadSuiteConfig(fx.Restart());
-        EXPECT_EQ(fx.session().inst.MachineNo, expected) << line4;
-    }
-    for (const std::string line4 : {"32767.6", "1e300"}) {
-        fx.WriteConfig(line4);
-        EXPECT_EQ(ErrorOf([&] { ReadSuiteConfig(fx.Restart()); }),
-                  At(fx, "\"@Program/Ostrevan.cfg\": line 4: machine number \"" + line4 +
-                             "\" is above 32767"));
-    }
-}
-
-TEST(ReadSuiteConfig, TakesFiveTrimmedLines) {
-    FixtureInstallation fx;
-    const std::string lines123 = "  @Program  \r\n@Data/\r\n@Users\r\n";
-    const std::pair<std::string, const char*> rows[] = {
-        {"  @Program  \r\n@Data/\r\n\r\n 2 \r\n  Work Dir  \r\n", "@Program/|@Data/|/|2|Work Dir"},
-        {lines123 + "1\r\nD:\\Work\r\nignored\r\n99999\r\n", "@Program/|@Data/|@Users/|1|"},
-        {lines123 + "1\r\nOstrevan", "@Program/|@Data/|@Users/|1|Ostrevan"},
-        {lines123 + "1\r\n", "\"@Program/Ostrevan.cfg\": fewer than 5 lines"}};
-    for (const auto& [bytes, expected] : rows) {
-        fx.Write("Program/Ostrevan.cfg", At(fx, bytes));
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/SuiteConfigLines.txt")) {
+        fx.Write("Program/Ostrevan.cfg",
+                 row.Has("line4") ? fx.Config(row["line4"]) : At(fx, row["bytes"]));
         const std::string error = ErrorOf([&] { ReadSuiteConfig(fx.Restart()); });
         const Installation& i = fx.session().inst;
         EXPECT_EQ(error != "no error" ? error
                                       : i.ProgramDir + "|" + i.DataDir + "|" + i.UserRoot + "|" +
                                             std::to_string(i.MachineNo) + "|" + i.UserDirName,
-                  At(fx, expected));
+                  At(fx, row["read"]))
+            << row.name;
     }
 }
 
@@ -79,25 +58,16 @@ TEST(WriteSuiteConfig, ReplacesTheFileOnlyWhenItsBytesChange) {
     session.inst.MachineNo = 2;
     session.inst.UserDirName = "Work";
     const std::string path = dir.path() + "Ostrevan.cfg";
-    const std::string lines = dir.path() + "\r\nD/\r\nU/\r\n 2 \r\nWork\r\n";
-    // What the file holds before (none: no file), whether it is replaced.
-    const std::pair<std::optional<std::string>, bool> rows[] = {
-        {std::nullopt, true},
-        {lines + "******\r\n", false},
-        {lines + "******", true},
-        {lines + "******\r\nmore\r\n", true},
-        {dir.path() + "\r\nD/\r\nU/\r\n 1 \r\nWork\r\n******\r\n", true},
-        {dir.path() + "\nD/\nU/\n 2 \nWork\n******\n", true}};
-    for (const auto& [before, replaced] : rows) {
-        SCOPED_TRACE(before.value_or("no file"));
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/SuiteConfigWrites.txt")) {
         std::filesystem::remove(test::PathOf(path));
-        if (before) {
-            test::WriteFile(path, *before);
+        if (row.Has("before")) {
+            test::WriteFile(path, dir.path() + row["before"].substr(1));
         }
         fs.replaced = 0;
         WriteSuiteConfig(session);
-        EXPECT_EQ(fs.replaced, replaced ? 1 : 0);
-        EXPECT_EQ(test::ReadFile(path), lines + "******\r\n");
+        EXPECT_EQ(fs.replaced, row["replaced"] == "yes" ? 1 : 0) << row.name;
+        EXPECT_EQ(test::ReadFile(path), dir.path() + "\r\nD/\r\nU/\r\n 2 \r\nWork\r\n******\r\n");
     }
 }
 

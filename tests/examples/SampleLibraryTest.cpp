@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "core/Machine.h"
 #include "library/ToolRec.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::test {
 namespace {
@@ -95,33 +95,12 @@ TEST(SampleLibrary, WritesRecordsIndexAndDrawings) {
 }
 
 TEST(SampleLibrary, RefusesWhatADialogOrTheToolFileWouldNot) {
-    const std::map<std::string, std::string> cases{
-        {"B | 10 | A 12.7mm | 0 45 | 1\n\nB | 5 | A 12.7mm | 0 45 | 2\n",
-         "line 3: the tool sorts before the one above it"},
-        {"C | 10 5 | A 12.7mm | 0 45 | 1", "line 1: Invalid Tool Dimension(s) !"},
-        {"A | 0 | A 12.7mm | 0 | 1", "line 1: Invalid Tool Dimension !"},
-        {"A | 1000 | A 12.7mm | 0 | 1", "line 1: Invalid Tool Dimension !"},  // not kept in a file
-        {"D | 10 | A 12.7mm | 0 90 | 1", "line 1: Rectangle takes 2 dimension(s)"},
-        {"A | 5 | Clamp | 0 | 1", "line 1: no station type \"Clamp\" in the station list"},
-        {"A | 5 | Gap | 0 | 1", "line 1: the tool dialogs do not offer station type \"Gap\""},
-        {"A | 5 | | 0 | 1", "line 1: a tool needs a station type"},
-        {"A | 5 | B Index, A 12.7mm | 0 | 1",
-         "line 1: station type \"A 12.7mm\" comes earlier in the station list"},
-        {"B | 5 | A 12.7mm | 45 0 | 1", "line 1: the angles must ascend from 0 to below 360"},
-        {"B | 5 | A 12.7mm | 0 360 | 1", "line 1: the angles must ascend from 0 to below 360"},
-        {"A | 5 | A 12.7mm | 0 | 0", "line 1: \"0\" is not a whole number from 1 to 2147483647"},
-        {"A | 5 | A 12.7mm | 0", "line 1: \"A\" takes 5 fields"},
-        {"S | STAR | A 12.7mm | 0 | 1", "line 1: no index entry names \"STAR\""},
-        {"index | STAR | 1\ndrawing | 2 | 10 10", "line 2: no index entry names drawing 2"},
-        {"index | STAR | 40000", "line 1: \"40000\" is not a whole number from 1 to 32767"},
-        {"tool | 5", "line 1: \"tool\" starts no line of a sample library"},
-    };
-    for (const auto& [source, message] : cases) {
+    for (const GoldenCase& row : ReadGoldenCases(TOOLING_GOLDEN_DIR "/SampleRefusals.txt")) {
         try {
-            SampleLibraryFiles(source, "Lib", Stations());
-            ADD_FAILURE() << source << ": accepted";
+            SampleLibraryFiles(row["source"], "Lib", Stations());
+            ADD_FAILURE() << row.name << ": accepted";
         } catch (const examples::SampleSourceError& error) {
-            EXPECT_EQ(error.what(), message) << source;
+            EXPECT_EQ(error.what(), row["message"]);
         }
     }
 }

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <tuple>
 
 #include "core/Session.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
 
 namespace tooling::library {
@@ -35,19 +35,15 @@ TEST(DefaultRecord, EncodesEveryFieldAtItsOffset) {
     rectangle.stnKind = 25;
     rectangle.angle = 90.0F;
     rectangle.reserved = 1;
-    const std::string expected = std::string("\xFE\xFF", 2) + "D" + "Rectangle         " +
-                                 std::string("\x00\x00\x28\x41", 4) +  // 10.5
-                                 std::string("\x00\x00\x10\x40", 4) +  // 2.25
-                                 std::string(4, '\0') +                // 0
-                                 std::string("\x00\x00\x80\xBF", 4) +  // -1
-                                 std::string("\x07\x00", 2) +          // station type
-                                 std::string("\x19\x00", 2) +          // station kind 25
-                                 std::string("\x00\x00\xB4\x42", 4) +  // angle 90
-                                 std::string("\x01\x00", 2);           // reserved
-    ASSERT_EQ(expected.size(), 47U);
+    const std::vector<test::GoldenCase> golden =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/Records.txt");
+    ASSERT_EQ(golden[2].name, "Rectangle default");
+    const std::string& expected = golden[2]["bytes"];
     EXPECT_EQ(EncodeDefault(rectangle), expected);
     EXPECT_EQ(DecodeDefault(expected), rectangle);
     EXPECT_EQ(DecodeDefault(expected.substr(0, 46)), DefaultToolRec{});
+    ASSERT_EQ(golden[3].name, "empty default");
+    EXPECT_EQ(kEmpty, golden[3]["bytes"]);
     EXPECT_EQ(EncodeDefault(DefaultToolRec{}), kEmpty);
     EXPECT_EQ(DecodeDefault(kEmpty), DefaultToolRec{});
     DefaultToolRec rec;
@@ -57,17 +53,11 @@ TEST(DefaultRecord, EncodesEveryFieldAtItsOffset) {
     EXPECT_EQ(EncodeDefault(rec).substr(3, 18), "A description too ");
 }
 
-class DefaultsFile : public ::testing::Test {
+class DefaultsFile : public ::testing::Test, public test::LibraryFixture {
   protected:
-    DefaultsFile() : session(services.services) {
-        session.lib.ToolLibPrefix = dir.path() + "Shop.";
-        test::WriteFile(dir.path() + "Shop.lkp", "******\r\n");
-    }
+    DefaultsFile() { session.lib.ToolLibPrefix = ToolPath("Shop."); }
 
-    test::TempDir dir;
-    test::TestServices services;
-    core::Session session;
-    const std::string path = dir.path() + "Shop.dft";
+    const std::string path = ToolPath("Shop.dft");
 };
 
 TEST_F(DefaultsFile, MissingAndOddLengthFilesReadWholeRecordsOnlyAndStayAsTheyAre) {
@@ -104,7 +94,7 @@ TEST_F(DefaultsFile, WriteReplacesItsOwnRecordAndPadsWithEmptyOnes) {
     // Kind 3 first, into no file.
     WriteDefault(session, kClearing);
     EXPECT_EQ(test::ReadFile(path), kEmpty + kEmpty + e(2));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+    EXPECT_EQ(Listing(), "Shop.dft | ");
 
     const std::string r = EncodeDefault(Tool(1, 'B', 1.0F));
     const std::tuple<std::string, int, std::string> rows[] = {
@@ -130,7 +120,6 @@ TEST_F(DefaultsFile, UnreadableFileIsDeletedAndReadOnceMore) {
         {1, true, Tool(1, 'B', 1.0F)},
     };
     for (const auto& [failures, deleteFails, first] : rows) {
-        test::FaultyFileSystem fs;
         test::WriteFile(path, EncodeDefault(Tool(1, 'B', 1.0F)));
         fs.readFailures = failures;
         fs.failOn = deleteFails ? "Shop.dft" : "";
@@ -139,6 +128,7 @@ TEST_F(DefaultsFile, UnreadableFileIsDeletedAndReadOnceMore) {
     }
 }
 
+// A default is defined when its shape suits its kind; emptying one leaves the others.
 TEST_F(DefaultsFile, DefinedWhenTheShapeSuitsTheKind) {
     std::string defined;  // per record number and kind 0 to 5, the shapes that define it
     for (std::int16_t recordNo : {1, 0, -4}) {
@@ -151,15 +141,11 @@ TEST_F(DefaultsFile, DefinedWhenTheShapeSuitsTheKind) {
         }
     }
     EXPECT_EQ(defined, " 0: 1:BD 2:BD 3:B 4:A 5: 0: 1: 2: 3: 4: 5: 0: 1: 2: 3: 4: 5:");
-}
-
-TEST_F(DefaultsFile, EmptyDefaultEmptiesOnlyItsEntry) {
-    session.lib.DefaultTools.fill(Tool(9, 'S', 9.0F));
     for (int k : {kYShearing, 0, 5}) {
         EmptyDefault(session, k);
     }
-    EXPECT_EQ(session.lib.DefaultTools,
-              (DefaultSet{Tool(9, 'S', 9.0F), {}, Tool(9, 'S', 9.0F), Tool(9, 'S', 9.0F)}));
+    const DefaultToolRec b = Tool(-4, ' ', 1.0F);  // the last filled
+    EXPECT_EQ(session.lib.DefaultTools, (DefaultSet{b, {}, b, b}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
 
 namespace tooling::library {
@@ -47,6 +48,7 @@ TEST_F(LibraryFormTest, OkWithNothingChosenIsRefused) {
     }
 }
 
+// A file error keeps the current library and the dialog open; a second try opens the library.
 TEST_F(LibraryFormTest, SelectOpensTheLibraryAndCreatesItsMissingFiles) {
     MakeLibrary("Alpha", {"lkp"}, {});
     MakeLibrary("Gamma", {"lkp", "A"}, {"1"});
@@ -55,11 +57,21 @@ TEST_F(LibraryFormTest, SelectOpensTheLibraryAndCreatesItsMissingFiles) {
     nibbling.shape = 'A';
     test::WriteFile(ToolPath("Gamma.dft"), library::EncodeDefault(nibbling));
     session.lib.DefaultTools[0].recordNo = 9;
-
+    fs.failOn = "Turrets/M1/Gamma.0";
     LibraryForm& f = Open(1);
     f.list1.selected = 1;
-    f.LibraryList_DblClick();
+    f.LibraryOk_Click();
+    EXPECT_EQ(ui.events,
+              (Events{"beep", "message:\"" + TurretPath("Gamma.0") + "\": Permission denied"}));
+    EXPECT_FALSE(f.closed);
+    EXPECT_EQ(session.cmd.LibraryMode, 1);
+    EXPECT_EQ(session.lib.LibraryName, "Beta");
+    EXPECT_EQ(session.lib.ToolLibPrefix, ToolPath("Beta."));
+    EXPECT_EQ(session.lib.DefaultTools[0].recordNo, 9);
 
+    ui.events.clear();
+    fs.failOn = "";
+    f.LibraryList_DblClick();
     EXPECT_TRUE(ui.events.empty());
     EXPECT_EQ(session.cmd.LibraryMode, 0);
     EXPECT_EQ(session.lib.LibraryName, "Gamma");
@@ -71,35 +83,18 @@ TEST_F(LibraryFormTest, SelectOpensTheLibraryAndCreatesItsMissingFiles) {
               "tool Gamma.lkp" + test::kIndex + test::kEmptyTurret);
 }
 
-TEST_F(LibraryFormTest, FailedSelectKeepsTheCurrentLibrary) {
-    MakeLibrary("Alpha", {"lkp"}, {});
-    fs.failOn = "Turrets/M1/Alpha.0";
-    LibraryForm& f = Open(1);
-    f.LibraryOk_Click();
-    EXPECT_EQ(ui.events,
-              (Events{"beep", "message:\"" + TurretPath("Alpha.0") + "\": Permission denied"}));
-    EXPECT_FALSE(f.closed);
-    EXPECT_EQ(session.cmd.LibraryMode, 1);
-    EXPECT_EQ(session.lib.LibraryName, "Beta");
-    EXPECT_EQ(session.lib.ToolLibPrefix, ToolPath("Beta."));
-}
-
 TEST_F(LibraryFormTest, CreateRefusesBadNames) {
     MakeLibrary("Shop", {"lkp"}, {});
-    const std::pair<std::string, std::string> rows[] = {
-        {"     ", "Invalid Library Name !"},     {std::string(33, 'N'), "Invalid Library Name !"},
-        {"../Escape", "Invalid Library Name !"}, {"A,B", "Invalid Library Name !"},
-        {"  shop ", "Library Already Exists !"}, {"SHOP", "Library Already Exists !"},
-    };
-    for (const auto& [typed, message] : rows) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/BadLibraryNames.txt")) {
         ui.events.clear();
         LibraryForm& f = Open(2);
-        f.boxText = typed;
+        f.boxText = row["typed"];
         f.focus = LibraryFocus::None;
         f.LibraryOk_Click();
-        EXPECT_EQ(ui.events, (Events{"beep", "message:" + message})) << typed;
+        EXPECT_EQ(ui.events, (Events{"beep", "message:" + row["message"]})) << row.name;
         EXPECT_EQ(f.focus, LibraryFocus::LibraryBox);
-        EXPECT_EQ(f.boxText, typed);  // still open
+        EXPECT_EQ(f.boxText, row["typed"]);  // still open
     }
     EXPECT_EQ(Listing(), "Shop.lkp | ");
 }
@@ -165,29 +160,23 @@ TEST_F(LibraryFormTest, DeleteAsksThenDeletesEveryFileOfTheLibraries) {
     MakeLibrary("Shop.Old", {"lkp"}, {"1"});
     MakeLibrary("Beta", {"lkp"}, {});             // the current library: never listed
     test::WriteFile(ToolPath("ShopBackup"), "");  // no library's file
-    // The libraries chosen, the answer, the question, and the files left.
-    const std::tuple<std::string, bool, std::string, std::string> rows[] = {
-        {"Alpha", false, "Delete \"Alpha\" ?",
-         "Alpha.lkp Beta.lkp Gamma.lkp Shop.Long Shop.Old.lkp Shop.lkp ShopBackup shop.D | Alpha.0 "
-         "Shop.0 Shop.Old.1 shop.2"},
-        {"Shop", true, "Delete \"Shop\" ?",
-         "Alpha.lkp Beta.lkp Gamma.lkp Shop.Old.lkp ShopBackup | Alpha.0 Shop.Old.1"},
-        {"Alpha,Gamma,Shop.Old", true, "Delete 3 Libraries ?", "Beta.lkp ShopBackup | "},
-    };
-    for (const auto& [chosen, answer, question, left] : rows) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/DeleteLibraries.txt")) {
+        SCOPED_TRACE(row.name);
+        const bool answer = row["answer"] == "yes";
         ui.events.clear();
         ui.answers = {answer};
         LibraryForm& f = Open(3);
         for (std::size_t i = 0; i < f.list2.size(); ++i) {
             f.list2Selected[i] =
-                ("," + chosen + ",").find("," + f.list2[i] + ",") != std::string::npos;
+                ("," + row["chosen"] + ",").find("," + f.list2[i] + ",") != std::string::npos;
         }
         f.LibraryOk_Click();
-        EXPECT_EQ(ui.events, (answer ? Events{"ask:" + question, "wait:on", "wait:off"}
-                                     : Events{"ask:" + question}));
+        const Events asked{"ask:" + row["question"]};
+        EXPECT_EQ(ui.events, (answer ? Events{asked[0], "wait:on", "wait:off"} : asked));
         EXPECT_EQ(session.cmd.MsgAnswer, answer ? 6 : 7);
         EXPECT_EQ(session.cmd.LibraryMode, 0);
-        EXPECT_EQ(Listing(), left);
+        EXPECT_EQ(Listing(), row["left"]);
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
 
 namespace tooling::library {
@@ -25,7 +28,8 @@ TEST(LibraryNames, StripExtAndFileExtOfATrimmedName) {
 
 class SetUp : public ::testing::Test, public test::LibraryFixture {};
 
-TEST_F(SetUp, OpensTheMaterialsLibraryAndCreatesWhatIsMissing) {
+// A file error skips only its step; the next set-up makes what it skipped.
+TEST_F(SetUp, OpensTheMaterialsLibraryAndCreatesWhatIsMissingStepByStep) {
     WriteMaterial("Default", "Shop");
     test::WriteFile(ToolPath("Shop.lkp"), "Punch, 1 \r\n******\r\n");
     core::DefaultToolRec clearing;
@@ -34,7 +38,12 @@ TEST_F(SetUp, OpensTheMaterialsLibraryAndCreatesWhatIsMissing) {
     const std::string empty = library::EncodeDefault({});
     test::WriteFile(ToolPath("Shop.dft"), empty + empty + library::EncodeDefault(clearing));
     session.lib.DefaultTools[0].recordNo = 5;
+    fs.failOn = "Turrets/M1/Shop.lkp";
+    SetUpLibrary(session, "Default");
+    EXPECT_EQ(Listing(),
+              "Full Library.lkp Shop.dft Shop.lkp | Full Library.0 Full Library.lkp Shop.0");
 
+    fs.failOn = "";
     SetUpLibrary(session, "Default");
 
     EXPECT_EQ(session.lib.MaterialName, "Default");
@@ -50,32 +59,20 @@ TEST_F(SetUp, OpensTheMaterialsLibraryAndCreatesWhatIsMissing) {
 }
 
 TEST_F(SetUp, FallsBackToFullLibraryThenToTheFirstLibrary) {
-    struct Row {
-        std::string asked, written;  // the material asked for, and the one whose file exists
-        std::string library;         // on line 7 of that file
-        std::vector<std::string> libraries;  // tool indexes there before
-        std::string chosen, materialName;
-    };
-    const Row rows[] = {
-        {" Steel ", "Steel", "Beta", {"Alpha", "Beta"}, "Beta", "Steel"},
-        {"Steel", "Default", "Missing", {"Full Library", "Alpha"}, "Full Library", "Default"},
-        {"Default", "Default", "Missing", {"Beta", "Alpha"}, "Alpha", "Default"},
-        {"Default", "Default", "Missing", {}, "Full Library", "Default"},
-        {"Default", "Default", "", {"Zed"}, "Zed", "Default"},
-        {"Default", "Default", "alpha", {"Alpha"}, "alpha", "Default"},    // found in any case
-        {"Iron", "Steel", "Beta", {"Beta", "Alpha"}, "Alpha", "Default"},  // no Default either
-    };
-    for (const Row& row : rows) {
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/LibraryFallBacks.txt")) {
+        SCOPED_TRACE(row.name);
         test::LibraryFixture f;
-        f.WriteMaterial(row.written, row.library);
-        for (const std::string& name : row.libraries) {
+        f.WriteMaterial(row["written"], row["library"]);
+        std::istringstream libraries(row["libraries"]);
+        for (std::string name; std::getline(libraries, name);) {
             test::WriteFile(f.ToolPath(name + ".lkp"), "");
         }
-        SetUpLibrary(f.session, row.asked);
-        EXPECT_EQ(f.session.lib.LibraryName, row.chosen) << row.asked << ", " << row.library;
-        EXPECT_EQ(f.session.lib.MaterialName, row.materialName) << row.asked;
-        EXPECT_EQ(f.session.lib.TurretLibPrefix, f.TurretPath(row.chosen + "."));
-        for (const std::string& name : {row.chosen, std::string(kFullLibrary)}) {
+        SetUpLibrary(f.session, row["asked"]);
+        EXPECT_EQ(f.session.lib.LibraryName, row["chosen"]);
+        EXPECT_EQ(f.session.lib.MaterialName, row["material"]);
+        EXPECT_EQ(f.session.lib.TurretLibPrefix, f.TurretPath(row["chosen"] + "."));
+        for (const std::string& name : {row["chosen"], std::string(kFullLibrary)}) {
             EXPECT_TRUE(f.fs.Exists(f.ToolPath(name + ".lkp"), platform::ListFilter::Files));
             EXPECT_EQ(test::ReadFile(f.TurretPath(name + ".lkp")) +
                           test::ReadFile(f.TurretPath(name + ".0")),
@@ -83,15 +80,6 @@ TEST_F(SetUp, FallsBackToFullLibraryThenToTheFirstLibrary) {
                 << name;
         }
     }
-}
-
-TEST_F(SetUp, AFileErrorSkipsOnlyItsStep) {
-    WriteMaterial("Default", "Shop");
-    test::WriteFile(ToolPath("Shop.lkp"), test::kIndex);
-    fs.failOn = "Turrets/M1/Shop.lkp";
-    SetUpLibrary(session, "Default");
-    EXPECT_EQ(session.lib.LibraryName, "Shop");
-    EXPECT_EQ(Listing(), "Full Library.lkp Shop.lkp | Full Library.0 Full Library.lkp Shop.0");
 }
 
 TEST_F(SetUp, RouterMachineSetsThePrefixesOnly) {

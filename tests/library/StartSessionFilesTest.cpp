@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -15,24 +14,12 @@
 #include "library/LibrarySetUp.h"
 #include "platform/FileSystem.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::library {
 namespace {
 
 using test::FixtureInstallation;
-
-// Every folder (ending in "/", no bytes) and file under the root, relative to it with "/".
-std::map<std::string, std::string> Snapshot(const std::string& root) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(test::PathOf(root))) {
-        const std::string path = test::BytesOf(entry.path());
-        std::string relative = path.substr(root.size());
-        std::replace(relative.begin(), relative.end(), platform::kSeparator, '/');
-        entries[relative + (entry.is_directory() ? "/" : "")] =
-            entry.is_directory() ? "" : test::ReadFile(path);
-    }
-    return entries;
-}
 
 // The bytes with the installation's own paths made alike on every platform: the root as "@"
 // and the separators after it as "/"; a line that is the root of the installation's drive as
@@ -49,28 +36,6 @@ std::string Portable(std::string bytes, const std::string& root, const std::stri
         bytes.replace(at + 2, drive.size(), "<drive>");
     }
     return bytes;
-}
-
-// Printable bytes as they are, the rest escaped; each line end starts a new line.
-std::string Escaped(std::string_view bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            text += "\\r";
-        } else if (c == '\n') {
-            text += "\\n\n";
-        } else if (c == '\\') {
-            text += "\\\\";
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            text += hex;
-        } else {
-            text += c;
-        }
-    }
-    return text.empty() || text.back() == '\n' ? text : text + "\n";
 }
 
 // What the start made or changed: each folder and file by name, a file with its bytes or as the
@@ -97,7 +62,7 @@ std::string Listing(const std::map<std::string, std::string>& before,
             listing += " (copy of " + copied->first + ")\n";
         } else {
             listing += (old == before.end() ? " (new)\n" : " (changed)\n") +
-                       Escaped(Portable(bytes, root, drive));
+                       test::Escaped(Portable(bytes, root, drive));
         }
     }
     return listing;
@@ -125,11 +90,11 @@ TEST(StartSession, MakesTheSameFilesOnEveryPlatform) {
         SCOPED_TRACE(name);
         const auto fx = Installation(number);
         fx->WriteConfig(std::to_string(number));  // the start writes it back, with its roots
-        const auto before = Snapshot(fx->Root());
+        const auto before = test::Snapshot(fx->Root());
         ASSERT_EQ(StartSession(fx->session()), core::StartOutcome::Ready);
         EXPECT_EQ(fx->session().inst.ProgramDir, fx->Root() + "Program" + platform::kSeparator);
-        const std::string listing =
-            Listing(before, Snapshot(fx->Root()), fx->Root(), fx->session().inst.ProgramDrive);
+        const std::string listing = Listing(before, test::Snapshot(fx->Root()), fx->Root(),
+                                            fx->session().inst.ProgramDrive);
         const std::string golden =
             std::string(TOOLING_GOLDEN_DIR) + "/StartSession/" + name + ".txt";
         // TOOLING_WRITE_GOLDEN=1 writes the listings anew, after a change of what start-up makes.

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,6 +14,7 @@
 #include "library/DefaultTools.h"
 #include "library/SpecialDrawings.h"
 #include "numeric/NumText.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
 
 namespace tooling::library {
@@ -104,25 +105,15 @@ TEST(ToolRecord, HoldsEveryFieldAtItsOffset) {
     rec.Angles = {0.0F, 90.0F, kNoAngle, kNoAngle, kNoAngle, kNoAngle};
     rec.DefMark = 5;
     rec.SettingsNo = 70000;
-    const std::string noAngle("\x00\xC0\x79\xC4", 4);  // -999
-    const std::string expected =
-        std::string("K") + "Keyway            " + std::string("\x00\x00\x28\x41", 4) +  // 10.5
-        std::string("\x00\x00\x18\x41", 4) +                                            // 9.5
-        std::string("\x00\x00\x40\xC0", 4) +                                            // -3
-        std::string(4, '\0') + std::string("\x03\x00\x0C\x00\xFE\xFF\x19\x00", 8) +
-        std::string(16, '\0') + std::string(4, '\0') +  // angle 0
-        std::string("\x00\x00\xB4\x42", 4) +            // 90
-        noAngle + noAngle + noAngle + noAngle + std::string("\x05\x00\x70\x11\x01\x00", 6);
-    ASSERT_EQ(expected.size(), kToolRecSize);
-    EXPECT_EQ(ToolRecBytes(rec), expected);
+    const std::vector<test::GoldenCase> golden =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/Records.txt");
+    ASSERT_EQ(golden[0].name, "Keyway tool");
+    EXPECT_EQ(ToolRecBytes(rec), golden[0]["bytes"]);
     rec.Descr = PaddedDescr(rec.Descr);
-    EXPECT_EQ(ToolRecFromBytes(expected), rec);
-
-    const std::string blank = std::string(" ") + std::string(18, ' ') + std::string(40, '\0') +
-                              noAngle + noAngle + noAngle + noAngle + noAngle + noAngle +
-                              std::string(6, '\0');
-    EXPECT_EQ(ToolRecBytes(BlankToolRec()), blank);
-    EXPECT_EQ(ToolRecFromBytes(blank), BlankToolRec());
+    EXPECT_EQ(ToolRecFromBytes(golden[0]["bytes"]), rec);
+    ASSERT_EQ(golden[1].name, "blank tool");
+    EXPECT_EQ(ToolRecBytes(BlankToolRec()), golden[1]["bytes"]);
+    EXPECT_EQ(ToolRecFromBytes(golden[1]["bytes"]), BlankToolRec());
 }
 
 TEST_F(ToolFileTest, NewToolsStandAfterEqualSizesAndInvalidRecordsAreDropped) {
@@ -160,59 +151,44 @@ TEST_F(ToolFileTest, SpecialToolsStandInNameOrderOfTheirPaddedNames) {
 
 // Each rewrite keeps the defaults pointing at their tools.
 TEST_F(ToolFileTest, DefaultsFollowTheirTools) {
-    const std::vector<ToolRec> squares = {Tool('B', 10, 1), Tool('B', 20, 2), Tool('B', 30, 3),
-                                          Tool('B', 40, 4)};
-    struct Row {
-        const char* what;
-        char shape;
+    for (const test::GoldenCase& row :
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/DefaultsFollowTools.txt")) {
+        SCOPED_TRACE(row.name);
+        const char shape = row["shape"][0];
         std::vector<ToolRec> file;
-        DefaultSet defaults;
-        std::function<void(core::Session&)> change;
-        const char* after;
-    };
-    const auto insert = [](char shape, ToolRec rec, std::int16_t old) {
-        return [=](core::Session& s) { InsertTool(s, shape, rec, old); };
-    };
-    const auto remove = [](char shape, std::vector<std::int16_t> numbers) {
-        return [=](core::Session& s) { DeleteTools(s, shape, numbers); };
-    };
-    const auto B = [](std::int16_t n) { return Default(n, 'B'); };
-    // clang-format off
-    const Row rows[] = {
-        {"insert before", 'B', squares, {B(1), B(2), B(4), Default(1, 'A')},
-         insert('B', Tool('B', 15, 9), 0), "1B 3B 5B 1A"},
-        {"first moved to last", 'B', squares, {B(1), B(2), B(4), {}},
-         insert('B', Tool('B', 50, 9), 1), "4B 1B 3B -"},
-        {"last moved to first", 'B', squares, {B(4), B(1), B(3), {}},
-         insert('B', Tool('B', 5, 9), 4), "1B 2B 4B -"},
-        {"rectangle", 'D', squares, {Default(1, 'D'), B(1), {}, {}},
-         insert('D', Tool('D', 5, 9), 0), "2D 1B - -"},
-        {"other shapes leave the defaults", 'C', squares, {Default(1, 'C'), {}, {}, {}},
-         insert('C', Tool('C', 5, 9), 0), "1C - - -"},
-        {"numbers outside the file", 'B', squares, {B(0), B(-1), B(5), B(3)},
-         insert('B', Tool('B', 5, 9), 0), "0B -1B 5B 4B"},
-        {"delete 1 and 2, default at 3", 'B', squares, {B(3), B(4), B(2), Default(1, 'A')},
-         remove('B', {1, 2}), "1B 2B - 1A"},
-        {"delete lines 1 and 3 of 4", 'C', squares,
-         {Default(2, 'C'), Default(4, 'C'), Default(3, 'C'), {}}, remove('C', {1, 3}), "1C 2C - -"},
-        {"invalid records shift the numbers", 'B',
-         {Tool('B', 0, 1), Tool('B', 20, 2), Tool('B', 1000, 3), Tool('B', 40, 4)},
-         {B(2), B(4), B(3), {}}, insert('B', Tool('B', 30, 9), 0), "1B 3B - -"},
-        {"invalid records at a delete", 'A', {Tool('A', 0, 1), Tool('A', 20, 2), Tool('A', 30, 3)},
-         {Default(3, 'A'), Default(1, 'A'), {}, {}}, remove('A', {2}), "1A - - -"},
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        std::vector<ToolRec> file = row.file;
-        for (ToolRec& rec : file) {
-            rec.Shape = row.shape;
+        std::istringstream sizes(row["sizes"]);
+        for (float size = 0; sizes >> size;) {
+            file.push_back(Tool(shape, size, static_cast<std::int32_t>(file.size() + 1)));
         }
-        WriteTools(row.shape, file);
-        WriteDefaults(row.defaults);
+        WriteTools(shape, file);
+        DefaultSet defaults{};
+        std::istringstream numbers(row["defaults"]);
+        for (DefaultToolRec& rec : defaults) {
+            std::string number;
+            numbers >> number;
+            if (number != "-") {
+                rec = Default(static_cast<std::int16_t>(std::stoi(number)), number.back());
+            }
+        }
+        WriteDefaults(defaults);
         ReadDefaults(session);
-        row.change(session);
-        EXPECT_EQ(DefaultNumbers(), row.after);
+        std::istringstream change(row["change"]);
+        std::string verb;
+        change >> verb;
+        if (verb == "insert") {
+            float size = 0;
+            std::string replacing;
+            std::int16_t old = 0;
+            change >> size >> replacing >> old;
+            InsertTool(session, shape, Tool(shape, size, 9), old);
+        } else {
+            std::vector<std::int16_t> deleted;
+            for (std::int16_t number = 0; change >> number;) {
+                deleted.push_back(number);
+            }
+            DeleteTools(session, shape, deleted);
+        }
+        EXPECT_EQ(DefaultNumbers(), row["after"]);
         EXPECT_EQ(session.lib.DefaultTools, DecodeDefaults(test::ReadFile(Path("dft"))));
     }
     // Without a defaults file no file is made.
@@ -307,31 +283,6 @@ TEST_F(ToolFileTest, AMarkRewriteChangesOnlyTheMarkOfARecordThatHoldsATool) {
     EXPECT_EQ(test::ReadFile(Path("B")), before);
 }
 
-TEST(DrawingIndex, ReadsNamesAndNumbersUpToItsEnd) {
-    test::LibraryFixture fixture;
-    fixture.session.lib.ToolLibPrefix = fixture.ToolPath("Shop.");
-    test::WriteFile(fixture.ToolPath("Shop.lkp"),
-                    "  Bolt Hole , 3 \r\n"
-                    "\"Quoted\",4\r\n"
-                    "NoNumber\r\n"
-                    "Empty,\r\n"
-                    "Words, none\r\n"
-                    "Zero, 0\r\n"
-                    "Big, 40000\r\n"
-                    "Negative, -2\r\n"
-                    "\r\n"
-                    "Max, 32767\r\n"
-                    "Path, ../../x\r\n"
-                    "******\r\n"
-                    "After, 5\r\n");
-    std::string read;
-    for (const DrawingEntry& entry : ReadDrawingIndex(fixture.session)) {
-        read += "[" + entry.name + "=" + std::to_string(entry.number) + "]";
-    }
-    EXPECT_EQ(read, "[Bolt Hole=3][Quoted=4][Max=32767]");
-    EXPECT_EQ(DrawingPath(fixture.session, 3), fixture.ToolPath("Shop.3"));
-}
-
 TEST(DrawingFile, ExtentsOfShortOrOddFilesAreThoseOfAMissingDrawing) {
     const auto drawing = [](float x, float y, std::size_t size) {
         std::string bytes(size, '\x01');
@@ -367,15 +318,25 @@ TEST_F(ToolFileTest, DeletingSpecialToolsRemovesTheirEntriesAndDrawings) {
     EXPECT_EQ(fixture.Listing(), "Shop.3 Shop.9 Shop.S Shop.lkp | ");
 }
 
-TEST_F(ToolFileTest, ExtentsOfASpecialToolComeFromItsDrawing) {
+// A special tool's extents come from the drawing its index entry names.
+TEST_F(ToolFileTest, DrawingIndexNamesTheDrawingsOfSpecialTools) {
+    const test::GoldenCase row =
+        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/DrawingIndex.txt").at(0);
+    test::WriteFile(Path("lkp"), row["index"]);
+    std::string read;
+    for (const DrawingEntry& entry : ReadDrawingIndex(session)) {
+        read += "[" + entry.name + "=" + std::to_string(entry.number) + "]";
+    }
+    EXPECT_EQ(read, row["entries"]);
+    EXPECT_EQ(DrawingPath(session, 3), Path("3"));
     std::string bytes(518, '\0');
     core::RecordBytes(bytes).PutFloat(150, 30.25F);
     core::RecordBytes(bytes).PutFloat(154, 12.5F);
-    test::WriteFile(Path("7"), bytes);
-    test::WriteFile(Path("lkp"), "Star, 7 \r\nGhost, 8 \r\n******\r\n");
-    EXPECT_EQ(ReadDrawingExtents(session, "Star"), (DrawingExtents{30.25F, 12.5F}));
-    EXPECT_EQ(ReadDrawingExtents(session, "Ghost"), (DrawingExtents{12, 12}));
-    EXPECT_EQ(ReadDrawingExtents(session, "star"), (DrawingExtents{12, 12}));
+    test::WriteFile(Path("3"), bytes);
+    EXPECT_EQ(ReadDrawingExtents(session, "Bolt Hole"), (DrawingExtents{30.25F, 12.5F}));
+    for (const char* other : {"bolt hole", "Quoted", "After"}) {  // no drawing or no entry
+        EXPECT_EQ(ReadDrawingExtents(session, other), (DrawingExtents{12, 12})) << other;
+    }
 }
 
 }  // namespace

@@ -70,8 +70,6 @@ class FixtureInstallation {
     void WriteConfig(std::string_view line4, std::string_view line5 = "Ostrevan") {
         Write("Program/Ostrevan.cfg", Config(line4, line5));
     }
-    // Removes the stand-in of a sibling program ("Varnholt.exe", "Pellarin.exe").
-    void DropSibling(std::string_view program) { Remove("Program/" + std::string(program)); }
     // Adds the reverse-subroutine stand-in "Dostrel.exe" and its "Reverse.lst".
     void AddReverseProgram();
 

@@ -91,8 +91,17 @@ std::string ReadFile(const std::string& path) {
 bool FileExists(const std::string& path) {
     return fs::is_regular_file(PathOf(path));
 }
-bool DirExists(const std::string& path) {
-    return fs::is_directory(PathOf(path));
+
+std::map<std::string, std::string> Snapshot(const std::string& root) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(PathOf(root))) {
+        const std::string path = BytesOf(entry.path());
+        std::string relative = path.substr(root.size());
+        std::replace(relative.begin(), relative.end(), platform::kSeparator, '/');
+        entries[relative + (entry.is_directory() ? "/" : "")] =
+            entry.is_directory() ? "" : ReadFile(path);
+    }
+    return entries;
 }
 
 }  // namespace tooling::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ std::string BytesOf(const std::filesystem::path& path);
 void WriteFile(const std::string& path, std::string_view bytes);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
-bool DirExists(const std::string& path);
+
+// Every folder and file under `root` (which ends in a separator), relative to it and written
+// with "/": a folder ends in "/" and has no bytes, a file maps to its bytes.
+std::map<std::string, std::string> Snapshot(const std::string& root);
 
 }  // namespace tooling::test

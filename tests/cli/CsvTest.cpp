@@ -13,7 +13,7 @@ namespace {
 using cli::ParseCsv;
 
 TEST(Csv, QuotesOnlyWhatNeedsItAndReadsItBack) {
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "csv-lines.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/csv-lines.txt")) {
         const std::vector<std::string> fields(row.fields.begin() + 1, row.fields.end());
         EXPECT_EQ(cli::CsvLine(fields), row.fields[0]) << "line " << row.line;
         const std::vector<cli::CsvRow> rows = ParseCsv(row.fields[0]);
@@ -33,7 +33,7 @@ TEST(Csv, CountsLinesAcrossQuotedLineBreaksAndSkipsEmptyLines) {
 }
 
 TEST(Csv, RefusesBrokenQuotesNamingTheLine) {
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "csv-broken.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/csv-broken.txt")) {
         try {
             ParseCsv(row.fields[0]);
             ADD_FAILURE() << "accepted line " << row.line;

@@ -104,7 +104,8 @@ TEST_F(LibraryCheck, ASoundLibraryPassesAndAnotherLibraryCanBeChecked) {
 
     progress_ = true;
     EXPECT_EQ(Run({"check"}), 1);
-    EXPECT_EQ(err_.str(), ReadDataRows(TOOLING_DATA_DIR "check-progress.txt").at(0).fields.at(0));
+    EXPECT_EQ(err_.str(),
+              ReadDataRows(TOOLING_GOLDEN_DIR "/check-progress.txt").at(0).fields.at(0));
 }
 
 TEST_F(LibraryCheck, ARouterHasNoTurretsToCheckOrList) {

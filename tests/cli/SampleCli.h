@@ -35,7 +35,7 @@ class SampleCli : public ::testing::Test {
 
     // A file of expected output kept beside the tests.
     static std::string Golden(std::string_view name) {
-        return ReadFile(TOOLING_DATA_DIR + std::string(name));
+        return ReadFile(TOOLING_GOLDEN_DIR "/" + std::string(name));
     }
 
     std::string Path(std::string_view relative) const { return dir_.path() + Native(relative); }

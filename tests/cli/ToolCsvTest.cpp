@@ -41,7 +41,7 @@ TEST_F(ToolCsv, ARefusedRowIsReportedWithItsLineAndNothingIsWritten) {
     const std::string good = "A,,mm,7,,,,A 12.7mm,,\r\n";
     const std::vector<std::string> before = ToolFiles();
     const std::string csv = Path("bad.csv");
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "refused-rows.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/refused-rows.txt")) {
         const std::string& refused = row.fields[0];
         WriteFile(csv, header + good + refused + "\r\n" + good);
         EXPECT_EQ(Run({"import-csv", csv}), 1) << refused;
@@ -63,7 +63,7 @@ TEST_F(ToolCsv, InchesAreTakenAsTheDialogTakesThemAndListedInMillimetres) {
 }
 
 TEST_F(ToolCsv, UsageErrorsEndWithStatusTwoAndHelpWithZero) {
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "usage-errors.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/usage-errors.txt")) {
         const std::vector<std::string> args(row.fields.begin() + 2, row.fields.end());
         EXPECT_EQ(Run(args), std::stoi(row.fields[0])) << "line " << row.line;
         EXPECT_EQ(err_.str(), row.fields[1]) << "line " << row.line;

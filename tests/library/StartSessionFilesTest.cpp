@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "tests/support/FixtureInstallation.h"
 #include "tests/support/GoldenCases.h"
+#include "tests/support/GoldenText.h"
 
 namespace tooling::library {
 namespace {
@@ -97,11 +98,7 @@ TEST(StartSession, MakesTheSameFilesOnEveryPlatform) {
                                             fx->session().inst.ProgramDrive);
         const std::string golden =
             std::string(TOOLING_GOLDEN_DIR) + "/StartSession/" + name + ".txt";
-        // TOOLING_WRITE_GOLDEN=1 writes the listings anew, after a change of what start-up makes.
-        if (std::getenv("TOOLING_WRITE_GOLDEN") != nullptr) {
-            test::WriteFile(golden, listing);
-        }
-        EXPECT_EQ(listing, test::ReadFile(golden));
+        test::ExpectGolden(golden, listing);
     }
 }
 

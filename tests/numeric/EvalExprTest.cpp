@@ -12,7 +12,7 @@ namespace tooling::numeric {
 namespace {
 
 TEST(EvalExprTest, ExpressionsGiveTheirValueOrNone) {
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "eval-expr.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/eval-expr.txt")) {
         const std::string& expected = row.fields.at(1);
         EXPECT_EQ(EvalExpr(row.fields[0]),
                   test::IsNone(expected) ? std::nullopt : std::optional(test::NumberOf(expected)))

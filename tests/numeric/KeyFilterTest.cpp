@@ -24,7 +24,7 @@ TEST(KeyFilterTest, EachModeTakesItsSetUpToItsLength) {
     for (int key = 0; key < 256; ++key) {
         every += static_cast<char>(key);
     }
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "key-filter.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/key-filter.txt")) {
         SCOPED_TRACE("mode " + row.fields.at(0));
         const int mode = std::stoi(row.fields[0]);
         const std::string taken = row.fields.at(1) == "every" ? every : row.fields[1];

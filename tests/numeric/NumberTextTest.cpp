@@ -23,7 +23,7 @@ bool Same(double a, double b) {
 }
 
 TEST(NumTextTest, DoublesKeepFifteenDigitsFloatsSevenOrTheDecimalsAsked) {
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "num-text.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/num-text.txt")) {
         const double value = NumberOf(row.fields.at(1));
         const int decimals = std::stoi(row.fields.at(2));
         EXPECT_EQ(row.fields[0] == "f" ? NumText(static_cast<float>(value), decimals)
@@ -39,14 +39,14 @@ TEST(NumTextTest, IntegersAndPrintedNumbers) {
 }
 
 TEST(LeadingNumberTest, ReadsTheNumberATextBeginsWith) {
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "leading-number.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/leading-number.txt")) {
         EXPECT_EQ(LeadingNumber(row.fields[0]), NumberOf(row.fields.at(1))) << "line " << row.line;
     }
     EXPECT_EQ(LeadingNumber(std::string(100000, ' ') + "3"), 3);
 }
 
 TEST(RoundingTest, HalvesGoToTheEvenNeighbour) {
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "rounding.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/rounding.txt")) {
         const double rounded = RoundHalfEven(NumberOf(row.fields[0]), std::stoi(row.fields.at(1)));
         EXPECT_TRUE(Same(rounded, NumberOf(row.fields.at(2))))
             << "line " << row.line << ": " << rounded;
@@ -54,7 +54,7 @@ TEST(RoundingTest, HalvesGoToTheEvenNeighbour) {
 }
 
 TEST(RoundingTest, NearestInt16RoundsHalvesToEvenWithinRange) {
-    for (const DataRow& row : ReadDataRows(TOOLING_DATA_DIR "nearest-int16.txt")) {
+    for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/nearest-int16.txt")) {
         const std::string& expected = row.fields.at(1);
         EXPECT_EQ(NearestInt16(NumberOf(row.fields[0])),
                   test::IsNone(expected) ? std::nullopt

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "tests/support/GoldenCases.h"
+
 namespace tooling::test {
 namespace {
 
@@ -19,26 +21,12 @@ std::string_view Trimmed(std::string_view text) {
 
 // The quoted field starting at `at`, with its escapes read; `at` ends after the closing quote.
 std::string Quoted(std::string_view line, std::size_t& at) {
-    std::string field;
-    for (++at; at < line.size() && line[at] != '"'; ++at) {
-        if (line[at] != '\\' || at + 1 == line.size()) {
-            field += line[at];
-            continue;
-        }
-        const char escaped = line[++at];
-        if (escaped == 'x' && at + 2 < line.size()) {
-            field += static_cast<char>(
-                std::strtol(std::string(line.substr(at + 1, 2)).c_str(), nullptr, 16));
-            at += 2;
-        } else {
-            field += escaped == 'r'   ? '\r'
-                     : escaped == 'n' ? '\n'
-                     : escaped == 't' ? '\t'
-                                      : escaped;
-        }
+    const std::size_t start = ++at;
+    while (at < line.size() && line[at] != '"') {
+        at += line[at] == '\\' ? 2 : 1;
     }
-    ++at;
-    return field;
+    at = std::min(at, line.size());
+    return Unescaped(line.substr(start, at++ - start));
 }
 
 std::vector<std::string> Fields(std::string_view line) {

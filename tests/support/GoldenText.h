@@ -15,7 +15,7 @@ inline void ExpectGolden(const std::string& path, const std::string& actual) {
     if (std::getenv("TOOLING_WRITE_GOLDEN") != nullptr) {
         WriteFile(path, actual);
     }
-    EXPECT_EQ(actual, ReadFile(path)) << path;
+    EXPECT_EQ(actual, FileExists(path) ? ReadFile(path) : "(no " + path + ")") << path;
 }
 
 // The golden file of the running test: <folder>/<test suite>/<test>.txt.

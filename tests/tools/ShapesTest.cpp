@@ -33,7 +33,7 @@ TEST(ToolShapes, NamesAndListHeadingsOfEachShapeNumber) {
     EXPECT_EQ(names,
               ",,Diameter,Square,Rad-Square,Rectangle,Rad-Rect,Obround,Single-D,Double-D,"
               "Cannon-D,Hexagon,Keyway,Louvre,Cruciform,Special,,,,,,,Router,,");
-    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "list-headers.txt")) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/list-headers.txt")) {
         for (const double shapeNo : test::NumbersOf(row.fields.at(1))) {
             EXPECT_EQ(ListHeader(static_cast<std::int16_t>(shapeNo)), row.fields[0]) << shapeNo;
         }
@@ -41,7 +41,7 @@ TEST(ToolShapes, NamesAndListHeadingsOfEachShapeNumber) {
 }
 
 TEST(ShapeRules, StoredDimensionsAndTheirLimits) {
-    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "shape-dims.txt")) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/shape-dims.txt")) {
         const std::optional<std::array<float, 4>> stored =
             test::IsNone(row.fields.at(3)) ? std::nullopt
                                            : std::optional(test::DimsOf(row.fields[3]));
@@ -53,7 +53,7 @@ TEST(ShapeRules, StoredDimensionsAndTheirLimits) {
 }
 
 TEST(ToolSizeText, EveryShapeJoinsItsDimensionsWithItsLetters) {
-    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "tool-size-texts.txt")) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/tool-size-texts.txt")) {
         library::ToolRec rec;
         rec.Dims = test::DimsOf(row.fields.at(1));
         rec.Descr = library::PaddedDescr(row.fields.size() > 5 ? row.fields[5] : "");
@@ -144,7 +144,7 @@ std::string Described(const std::optional<ToolOutline>& outline) {
 // Each row gives a tool as typed into its dialog, as stored, or as a turret station holds it,
 // and the outline drawn for it; or the chords an arc is flattened into.
 TEST(ToolOutlineTest, TypedStoredAndStationToolsAsDrawn) {
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "outlines.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/outlines.txt")) {
         const std::string& how = row.fields.at(0);
         const std::string& shape = row.fields.at(1);
         const std::size_t space = shape.find(' ');

@@ -120,7 +120,7 @@ class ToolDialogTest : public TranscriptTest {
 
 TEST_F(ToolDialogTest, AddAndEditOfEachShape) {
     Start(FixtureInstallation::kMetric);
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-loads.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/dialog-loads.txt")) {
         const char code = row.fields.at(1)[0];
         ToolRec rec;
         rec.Shape = code;
@@ -176,7 +176,7 @@ TEST_F(ToolDialogTest, OkStoresTheRecordAndCancelEndsTheAddLoop) {
 
 TEST_F(ToolDialogTest, RefusalsKeepTheDialogOpenAndWriteNothing) {
     Start(FixtureInstallation::kMetric);
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-refusals.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/dialog-refusals.txt")) {
         const auto shapeNo = static_cast<std::int16_t>(std::stoi(row.fields[0]));
         Open(shapeNo);
         dialog->boxTexts = test::Split(row.fields.at(1), ';');
@@ -358,7 +358,7 @@ TEST_F(ToolDialogTest, KeysSettingsAndSelectionOnFocus) {
 // A tool dialog filled by a row: what its picture shows.
 TEST_F(ToolDialogTest, PictureFollowsWhatOkWouldStore) {
     Start(FixtureInstallation::kMetric);
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "dialog-outlines.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/dialog-outlines.txt")) {
         const std::string& flag = row.fields.at(5);
         session().machine.ImperialDisplay = flag == "in";
         session().cmd.SpecialName = flag == "named" ? row.fields.at(1) : "";
@@ -431,7 +431,8 @@ class ToolSettingsTest : public TranscriptTest {
 };
 
 TEST_F(ToolSettingsTest, RunsWriteTheExchangeFileAndReadTheNumberBack) {
-    for (const test::DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "settings-exchange.txt")) {
+    for (const test::DataRow& row :
+         test::ReadDataRows(TOOLING_GOLDEN_DIR "/settings-exchange.txt")) {
         reply = row.fields[0] == "none" ? std::nullopt : std::optional(row.fields[0]);
         Note("line " + std::to_string(row.line), Run(5, std::stoi(row.fields.at(1))));
     }

@@ -245,7 +245,7 @@ TEST_F(ToolListTest, AddOpensTheShapeDialogOrThePickListOfDrawnSpecialTools) {
 }
 
 TEST_F(ToolListTest, LinesOfEachKindOfStationShapeAndUnit) {
-    for (const DataRow& row : test::ReadDataRows(TOOLING_DATA_DIR "list-lines.txt")) {
+    for (const DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/list-lines.txt")) {
         const std::vector<std::string> shape = test::Split(row.fields.at(0), ' ');
         session.machine.ImperialDisplay = shape.size() > 2;
         ToolRec rec;

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "tests/support/GoldenText.h"
 #include "tests/support/TempDir.h"
 
 namespace tooling::tools {
@@ -35,7 +36,7 @@ class TranscriptTest : public ::testing::Test {
     void TearDown() override {
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         if (!transcript.empty()) {
-            EXPECT_EQ(transcript, test::ReadFile(TOOLING_DATA_DIR "transcripts/" + name + ".txt"));
+            test::ExpectGolden(TOOLING_GOLDEN_DIR "/transcripts/" + name + ".txt", transcript);
         }
     }
 

@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "core/Session.h"
+#include "tests/support/GoldenText.h"
 #include "ui/StatusLine.h"
 
 namespace tooling::test {
@@ -144,10 +145,7 @@ Transcript::~Transcript() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string path = std::string(TOOLING_GOLDEN_DIR) + "/" + test->test_suite_name() + "." +
                              test->name() + ".txt";
-    if (std::getenv("TOOLING_WRITE_GOLDEN") != nullptr) {
-        WriteFile(path, text_);
-    }
-    EXPECT_EQ(text_, FileExists(path) ? ReadFile(path) : "(no " + path + ")");
+    ExpectGolden(path, text_);
 }
 
 MainWindowFixture::MainWindowFixture(int machineNo,

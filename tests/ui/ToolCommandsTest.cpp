@@ -121,7 +121,7 @@ class ToolCommandsTest : public ::testing::Test {
 
 const std::string kAllMenus =
     "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|"
-    "Tool Settings";
+    "Tool Settings|&Help";
 
 TEST_F(ToolCommandsTest, EditListShowsTheShapesLinesUntilCancel) {
     EXPECT_EQ(Menus(), kAllMenus);

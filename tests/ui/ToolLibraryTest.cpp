@@ -107,7 +107,7 @@ TEST_F(ToolLibraryTest, MetricMachineShowsEveryCommandItsMarksAndTheStatusLine) 
         "Print Turret]|-|Print Tool List|Print Preview|-|Export Special Tools|-|E&xit]|Tool &Shape["
         "Diameter*|Square|Rad-Square|Rectangle|Rad-Rect|Obround|Single-D|Double-D|Cannon-D|"
         "Hexagon|Keyway|Louvre|Cruciform|Special]|&Add Tool|Edit Tool|Delete Tool|"
-        "Measurement[Metric (mm)*|Imperial ( \" )]|Tool Settings");
+        "Measurement[Metric (mm)*|Imperial ( \" )]|Tool Settings|&Help[About Tool Library]");
     EXPECT_EQ(Marks(),
               "DefaultTool1 DefaultTool4 ToolShape1 Measurement1 [ Shop ][ Diameter]"
               "[Kessler TP-20 Metric ]");
@@ -116,8 +116,9 @@ TEST_F(ToolLibraryTest, MetricMachineShowsEveryCommandItsMarksAndTheStatusLine) 
 
 TEST_F(ToolLibraryTest, OtherMachinesShowTheirOwnMenusMarksAndStatusLine) {
     const std::string turretBar =
-        "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|Tool Settings";
-    const std::string routerBar = "&File|~Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement";
+        "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|Tool Settings|&Help";
+    const std::string routerBar =
+        "&File|~Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|&Help";
     const std::tuple<int, bool, std::string, std::string> rows[] = {
         // The machine, whether its material is there, the menu bar, the marks.
         {FixtureInstallation::kImperial, true, turretBar,
@@ -188,12 +189,13 @@ TEST_F(ToolLibraryTest, SelectToolLibraryShowsTheNewLibraryAndItsDefaults) {
     Action("LibraryItem1")->trigger();
     EXPECT_EQ(during,
               "Select Tool Library: ~&File|~Tool &Shape|~&Add Tool|~Edit Tool|~Delete "
-              "Tool|~Measurement|~Tool Settings|~E&xit");
+              "Tool|~Measurement|~Tool Settings|~&Help|~E&xit");
     EXPECT_EQ(Marks(),
               "DefaultTool3 ToolShape1 Measurement1 [ Alpha ][ Diameter]"
               "[Kessler TP-20 Metric ]");
     EXPECT_EQ(MenuBar(),
-              "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|Tool Settings");
+              "&File|Tool &Shape|&Add Tool|Edit Tool|Delete Tool|Measurement|Tool "
+              "Settings|&Help");
 }
 
 }  // namespace

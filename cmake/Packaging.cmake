@@ -7,12 +7,15 @@ set(CPACK_PACKAGE_CONTACT "Ostrevan Tooling developers <tooling@ostrevan.invalid
     "The package's maintainer")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "tool library of a CNC turret punch press (Ostrevan suite)")
-set(CPACK_PACKAGE_DESCRIPTION
-    "The Ostrevan Tool Library keeps the punch tools of a CNC turret punch press, and the \
-cutters of a router, in named tool libraries, with the standard turret set-ups and the default \
-tools of each library. It prints tool lists and turret sheets and exports the drawings of \
-special tools. The package holds the program with a window (tooling), with its menu entry, and \
-the command-line companion (tooling-cli). Both work on an installation of the Ostrevan suite.")
+# The control file's long description, in lines of its width.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "The Ostrevan Tool Library keeps the punch tools of a CNC turret punch press,"
+    "and the cutters of a router, in named tool libraries, with the standard turret"
+    "set-ups and the default tools of each library. It prints tool lists and turret"
+    "sheets and exports the drawings of special tools."
+    "The package holds the program with a window (tooling) with its menu entry, and"
+    "its command-line companion (tooling-cli). Both work on an installation of the"
+    "Ostrevan suite.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

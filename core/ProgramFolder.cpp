@@ -8,32 +8,28 @@
 
 namespace tooling::core {
 
-bool HoldsSuiteConfig(const std::string& folder, const platform::FileSystem& fs) {
-    return fs.Exists(WithSeparator(folder) + std::string(kSuiteConfigName),
-                     platform::ListFilter::Files);
+bool LookIn(ProgramFolderSearch& search, const std::string& folder,
+            const platform::FileSystem& fs) {
+    const std::string named = WithSeparator(folder);
+    if (std::find(search.looked.begin(), search.looked.end(), named) == search.looked.end()) {
+        search.looked.push_back(named);
+    }
+    if (!fs.Exists(named + std::string(kSuiteConfigName), platform::ListFilter::Files)) {
+        return false;
+    }
+    search.found = named;
+    return true;
 }
 
 ProgramFolderSearch FindProgramFolder(const ProgramFolderPlaces& places,
                                       const platform::FileSystem& fs) {
-    std::vector<std::string> candidates;
-    if (!places.option.empty()) {
-        candidates.push_back(places.option);
-    } else {
-        for (const std::string& folder : {places.current, places.remembered}) {
-            if (!folder.empty()) {
-                candidates.push_back(folder);
-            }
-        }
-    }
     ProgramFolderSearch search;
-    for (const std::string& candidate : candidates) {
-        const std::string folder = WithSeparator(candidate);
-        if (std::find(search.looked.begin(), search.looked.end(), folder) != search.looked.end()) {
-            continue;
-        }
-        search.looked.push_back(folder);
-        if (HoldsSuiteConfig(folder, fs)) {
-            search.found = folder;
+    if (!places.option.empty()) {
+        LookIn(search, places.option, fs);
+        return search;
+    }
+    for (const std::string& folder : {places.current, places.remembered}) {
+        if (!folder.empty() && LookIn(search, folder, fs)) {
             break;
         }
     }

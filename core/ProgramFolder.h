@@ -27,8 +27,9 @@ struct ProgramFolderSearch {
 ProgramFolderSearch FindProgramFolder(const ProgramFolderPlaces& places,
                                       const platform::FileSystem& fs);
 
-// True when the folder holds Ostrevan.cfg.
-bool HoldsSuiteConfig(const std::string& folder, const platform::FileSystem& fs);
+// Looks in one more folder: notes it as looked in (once) and takes it when it holds
+// Ostrevan.cfg. Returns whether it was taken.
+bool LookIn(ProgramFolderSearch& search, const std::string& folder, const platform::FileSystem& fs);
 
 // What the first start says when no folder looked in holds Ostrevan.cfg.
 std::string NoSuiteConfigMessage(const std::vector<std::string>& looked);

@@ -6,9 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <algorithm>
 
-#include "core/FileSteps.h"
 #include "core/ProgramFolder.h"
 #include "platform/StartFolder.h"
 #include "platform/qt/Cp1252.h"
@@ -64,13 +62,8 @@ std::optional<std::string> ChooseStartFolder(const std::string& option,
         if (chosen.isEmpty()) {
             return std::nullopt;
         }
-        const std::string folder = core::WithSeparator(PathBytes(chosen));
-        if (core::HoldsSuiteConfig(folder, fs)) {
-            settings.setValue(QLatin1String(kRememberedFolderKey), PathText(folder));
-            search.found = folder;
-        } else if (std::find(search.looked.begin(), search.looked.end(), folder) ==
-                   search.looked.end()) {
-            search.looked.push_back(folder);
+        if (core::LookIn(search, PathBytes(chosen), fs)) {
+            settings.setValue(QLatin1String(kRememberedFolderKey), PathText(search.found));
         }
     }
     return search.found;

@@ -10,6 +10,7 @@
 #include "cli/NullProcess.h"
 #include "cli/TerminalUi.h"
 #include "cli/ToolCsv.h"
+#include "core/ProgramArgs.h"
 #include "core/Session.h"
 #include "core/Text.h"
 #include "library/DefaultTools.h"
@@ -61,6 +62,7 @@ constexpr const char* kMainHelp =
     "  --program-dir DIR   the folder that holds Ostrevan.cfg\n"
     "  --library NAME      another library of the machine than the current one\n"
     "  --yes               answer Yes to the program's questions (No otherwise)\n"
+    "  --version           print the version and end\n"
     "\n"
     "Shape codes: A Diameter (Router on a router machine), B Square, C Rad-Square, D Rectangle,\n"
     "E Rad-Rect, F Obround, G Single-D, H Double-D, I Cannon-D, J Hexagon, K Keyway, L Louvre,\n"
@@ -110,6 +112,7 @@ struct CommandLine {
     std::string library;
     bool yes = false;
     bool help = false;
+    bool version = false;
     std::string command;
     std::vector<std::string> args;
 };
@@ -133,6 +136,8 @@ CommandLine Parse(const std::vector<std::string>& args) {
             line.yes = true;
         } else if (arg == "--help" || arg == "-h") {
             line.help = true;
+        } else if (arg == "--version") {
+            line.version = true;
         } else if (arg.starts_with("-")) {
             throw UsageError("unknown option " + arg);
         } else {
@@ -421,6 +426,10 @@ int RunCli(const std::vector<std::string>& args, const CliContext& context) {
     CommandLine line;
     try {
         line = Parse(args);
+        if (line.version && !line.help) {
+            context.out << core::VersionLine("tooling-cli");
+            return kExitOk;
+        }
         if (!line.help && line.command.empty()) {
             context.err << kMainHelp;
             return kExitUsage;

@@ -7,10 +7,12 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/Session.h"
+#include "core/Version.h"
 #include "library/DefaultTools.h"
 #include "library/LibrarySetUp.h"
 #include "platform/qt/Cp1252.h"
@@ -154,6 +156,11 @@ void ToolLibrary::BuildMenus() {
     toolSettings_ =
         AddItem(nullptr, QStringLiteral("ToolSettings"), QStringLiteral("Tool Settings"));
     connect(toolSettings_, &QAction::triggered, this, &ToolLibrary::ToolSettings_Click);
+
+    helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
+    connect(AddItem(helpMenu_, QStringLiteral("AboutItem"), QStringLiteral("About Tool Library")),
+            &QAction::triggered, this, &ToolLibrary::AboutItem_Click);
     SetMenusEnabled(true);
 
     // F10 opens the first menu that can be used, as on the common desktops; the arrow keys then
@@ -263,10 +270,23 @@ void ToolLibrary::SetMenusEnabled(bool on) {
     fileMenu_->menuAction()->setEnabled(on);
     toolShapeMenu_->menuAction()->setEnabled(on && !session_.machine.RouterMachine);
     measureMenu_->menuAction()->setEnabled(on);
+    helpMenu_->menuAction()->setEnabled(on);
     exitLibrary_->setEnabled(on);
     for (QAction* command : {addTool_, editTool_, deleteTool_, toolSettings_}) {
         command->setEnabled(on);
     }
+}
+
+void ToolLibrary::AboutItem_Click() {
+    MenusOff();
+    QMessageBox::about(this, QStringLiteral("About Tool Library"),
+                       QStringLiteral("Ostrevan Tool Library\nVersion %1\n\n"
+                                      "The punch tools of a CNC turret punch press in tool "
+                                      "libraries, with standard turrets, default tools, tool "
+                                      "lists and turret sheets. One program of the Ostrevan "
+                                      "suite.")
+                           .arg(QString::fromUtf8(core::kVersion)));
+    MenusOn();
 }
 
 void ToolLibrary::LibraryItem_Click(int index) {

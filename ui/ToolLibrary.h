@@ -58,6 +58,8 @@ class ToolLibrary : public QMainWindow {
     void Measurement_Click(int index);
     void ToolSettings_Click();
     void ExitLibrary_Click();
+    // Help, About Tool Library: the program's name and version.
+    void AboutItem_Click();
 
     const StatusLine& statusLine() const { return *statusBar_; }
     QString listHeader() const;
@@ -91,6 +93,7 @@ class ToolLibrary : public QMainWindow {
     QMenu* fileMenu_ = nullptr;
     QMenu* toolShapeMenu_ = nullptr;
     QMenu* measureMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
     std::array<QAction*, 3> libraryItem_{};
     std::array<QAction*, 4> defaultTool_{};
     std::array<QAction*, 14> toolShape_{};

@@ -64,8 +64,11 @@ StandardTurrets ReadStandardTurrets(const core::Session& session, const TurretPr
     }
     platform::FileSystem& fs = session.os.fs;
     const std::string indexPath = TurretIndexPath(session);
+    if (!fs.Exists(indexPath, platform::ListFilter::Files)) {
+        return read;  // no turret has been saved in this library
+    }
     const auto indexLock = fs.Lock(indexPath, core::kFileLockWait);
-    const std::vector<TurretEntry> index = ParseTurretIndex(core::ReadRequired(fs, indexPath));
+    const std::vector<TurretEntry> index = ParseTurretIndex(fs.ReadAll(indexPath));
     for (std::size_t done = 0; done < index.size(); ++done) {
         const TurretEntry& entry = index[done];
         try {

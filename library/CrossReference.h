@@ -39,7 +39,8 @@ struct StandardTurrets {
 };
 
 // Reads the index and then each turret file, each under its lock (the index's first); `progress`
-// hears of each turret read. Throws platform::FileError when the index cannot be read.
+// hears of each turret read. A library without an index has no turrets. Throws
+// platform::FileError when the index cannot be read.
 using TurretProgress = std::function<void(std::size_t done, std::size_t count)>;
 StandardTurrets ReadStandardTurrets(const core::Session& session,
                                     const TurretProgress& progress = {});

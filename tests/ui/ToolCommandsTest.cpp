@@ -131,7 +131,7 @@ TEST_F(ToolCommandsTest, EditListShowsTheShapesLinesUntilCancel) {
     EXPECT_EQ(Frame(),
               "Edit Square [10" + line + "*] [20" + line + "] [30" + line + "] [40" + line + "]");
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("ListLabel"))->text().toStdString(),
-              tools::ListHeader(2));
+              tools::ListHeader(2) + "Turrets");
     EXPECT_EQ(Menus(), "");
     EXPECT_TRUE(List()->hasFocus());
     QTest::keyClick(List(), Qt::Key_Escape);

@@ -2,7 +2,6 @@
 
 #include <set>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "core/FileSteps.h"
 #include "core/Session.h"
@@ -25,12 +24,25 @@ std::string KeyHead(char shapeCode, const std::string& firstDim) {
     return head;
 }
 
+// The text of dimension i; a dimension equal to the one before it (a Diameter's second) or zero
+// (one the shape does not use) is not written again.
 template <typename Dims>
-std::string KeyTail(char shapeCode, const Dims& dims, const std::string& name) {
+std::string DimText(const Dims& dims, std::size_t i, const std::string& before) {
+    if (dims[i] == 0) {
+        return "0";
+    }
+    return i > 0 && dims[i] == dims[i - 1] ? before : numeric::NumText(dims[i], -1);
+}
+
+template <typename Dims>
+std::string KeyTail(char shapeCode, const Dims& dims, const std::string& firstDim,
+                    const std::string& name) {
     std::string tail;
+    std::string text = firstDim;
     for (std::size_t i = 1; i < dims.size(); ++i) {
+        text = DimText(dims, i, text);
         tail += ',';
-        tail += numeric::NumText(dims[i], -1);
+        tail += text;
     }
     if (shapeCode == 'S') {
         tail += ',';
@@ -44,8 +56,8 @@ const std::vector<StationRef> kNone;
 }  // namespace
 
 std::string ToolKey(char shapeCode, const ToolRec& rec) {
-    return KeyHead(shapeCode, numeric::NumText(rec.Dims[0], -1)) +
-           KeyTail(shapeCode, rec.Dims, core::Trim(rec.Descr));
+    const std::string first = DimText(rec.Dims, 0, {});
+    return KeyHead(shapeCode, first) + KeyTail(shapeCode, rec.Dims, first, core::Trim(rec.Descr));
 }
 
 std::string StationKey(const StationRow& row) {
@@ -53,8 +65,8 @@ std::string StationKey(const StationRow& row) {
     if (code == ' ') {
         return {};
     }
-    return KeyHead(code, numeric::NumText(row.dims[0], -1)) +
-           KeyTail(code, row.dims, core::Trim(row.tool));
+    const std::string first = DimText(row.dims, 0, {});
+    return KeyHead(code, first) + KeyTail(code, row.dims, first, core::Trim(row.tool));
 }
 
 StandardTurrets ReadStandardTurrets(const core::Session& session, const TurretProgress& progress) {
@@ -93,6 +105,11 @@ CrossReference::CrossReference(std::vector<StandardTurret> turrets, const ToolFi
     // Every station with a tool under its key head, then its tail.
     std::unordered_map<std::string, std::vector<std::pair<std::string, StationRef>>> byHead;
     stray_.resize(turrets_.size());
+    std::size_t stations = 0;
+    for (const StandardTurret& turret : turrets_) {
+        stations += turret.rows.size();
+    }
+    byHead.reserve(stations);
     for (std::size_t t = 0; t < turrets_.size(); ++t) {
         const std::vector<StationRow>& rows = turrets_[t].rows;
         stray_[t].assign(rows.size(), false);
@@ -102,8 +119,9 @@ CrossReference::CrossReference(std::vector<StandardTurret> turrets, const ToolFi
                 continue;
             }
             stray_[t][r] = true;
-            byHead[KeyHead(code, numeric::NumText(rows[r].dims[0], -1))].push_back(
-                {KeyTail(code, rows[r].dims, core::Trim(rows[r].tool)), StationRef{t, r}});
+            const std::string first = DimText(rows[r].dims, 0, {});
+            byHead[KeyHead(code, first)].push_back(
+                {KeyTail(code, rows[r].dims, first, core::Trim(rows[r].tool)), StationRef{t, r}});
         }
     }
     for (const auto& [code, recs] : tools) {
@@ -113,11 +131,12 @@ CrossReference::CrossReference(std::vector<StandardTurret> turrets, const ToolFi
             if (byHead.empty() || !ValidTool(code, recs[i])) {
                 continue;
             }
-            const auto found = byHead.find(KeyHead(code, numeric::NumText(recs[i].Dims[0], -1)));
+            const std::string first = DimText(recs[i].Dims, 0, {});
+            const auto found = byHead.find(KeyHead(code, first));
             if (found == byHead.end()) {
                 continue;
             }
-            const std::string tail = KeyTail(code, recs[i].Dims, core::Trim(recs[i].Descr));
+            const std::string tail = KeyTail(code, recs[i].Dims, first, core::Trim(recs[i].Descr));
             for (const auto& [stationTail, station] : found->second) {
                 if (stationTail == tail) {
                     holders[i].push_back(station);

@@ -12,10 +12,10 @@
 #include <string>
 #include <tuple>
 
+#include "bench/MemoryFileSystem.h"
 #include "core/Session.h"
 #include "core/Text.h"
 #include "library/ToolRec.h"
-#include "platform/FileError.h"
 #include "platform/Services.h"
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
@@ -28,48 +28,12 @@ namespace {
 
 using namespace tooling;
 
-// Files held in memory, so the run measures the list and not the disk.
-class MemoryFileSystem : public platform::FileSystem {
-  public:
-    bool Exists(std::string_view path, platform::ListFilter) const override {
-        return files.contains(std::string(path));
-    }
-    std::vector<std::string> List(std::string_view, platform::ListFilter) const override {
-        return {};
-    }
-    void MakeDir(std::string_view path) override { Refuse(path); }
-    void DeleteFile(std::string_view path) override { Refuse(path); }
-    void DeleteFiles(std::string_view pattern) override { Refuse(pattern); }
-    void Copy(std::string_view, std::string_view to) override { Refuse(to); }
-    std::uint64_t Length(std::string_view path) const override { return ReadAll(path).size(); }
-    std::string ReadAll(std::string_view path) const override {
-        const auto file = files.find(std::string(path));
-        if (file == files.end()) {
-            throw platform::FileError(std::string(path), "missing");
-        }
-        return file->second;
-    }
-    void Replace(std::string_view path, std::string_view bytes) override {
-        files[std::string(path)] = std::string(bytes);
-    }
-    std::unique_ptr<platform::FileLock> Lock(std::string_view, std::chrono::milliseconds) override {
-        return std::make_unique<platform::FileLock>();
-    }
-    std::string VolumeOf(std::string_view) const override { return "/"; }
-    bool VolumeReady(std::string_view) const override { return true; }
-
-    std::map<std::string, std::string> files;
-
-  private:
-    [[noreturn]] static void Refuse(std::string_view path) {
-        throw platform::FileError(std::string(path), "read-only");
-    }
-};
-
 // A library whose Rad-Square file holds `count` tools in two stations, with two angles each.
 struct Library {
     explicit Library(int count) {
         session.lib.ToolLibPrefix = "/lib/Shop.";
+        session.lib.TurretLibPrefix = "/lib/Shop.";
+        fs.files["/lib/Shop.lkp"] = "******\r\n";
         session.win.CurShapeNo = 3;
         session.win.CurShapeCode.assign(1, 'C');
         for (const auto& [number, name, kind] :
@@ -95,7 +59,7 @@ struct Library {
         fs.files["/lib/Shop.C"] = bytes;
     }
 
-    MemoryFileSystem fs;
+    bench::MemoryFileSystem fs;
     test::FakeUi ui;
     test::RecordingPage printer;
     test::FakeProcess process;

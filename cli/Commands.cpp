@@ -10,6 +10,7 @@
 #include "cli/NullProcess.h"
 #include "cli/TerminalUi.h"
 #include "cli/ToolCsv.h"
+#include "cli/WhereUsed.h"
 #include "core/ProgramArgs.h"
 #include "core/Session.h"
 #include "core/Text.h"
@@ -57,6 +58,8 @@ constexpr const char* kMainHelp =
     "  print-list --shape CODE --pdf FILE   the printed tool list of a shape, as a PDF file\n"
     "  print-turret NAME --pdf FILE         the printed sheet of a turret, as a PDF file\n"
     "  check [--repair]                     what does not hold together in the library\n"
+    "  where-used [--shape CODE|all] [--csv]\n"
+    "                                       the turrets and stations that hold each tool\n"
     "\n"
     "options:\n"
     "  --program-dir DIR   the folder that holds Ostrevan.cfg\n"
@@ -98,6 +101,14 @@ const std::map<std::string, std::string, std::less<>> kCommandHelp = {
      "entries without a drawing and drawings without an entry; records that are not valid\n"
      "tools. With --repair, a default whose tool moved is pointed at it again and wrong marks\n"
      "are corrected; the rest is listed. Exit status 1 while faults remain.\n"},
+    {"where-used",
+     "usage: tooling-cli where-used [--shape CODE|all] [--csv]\n"
+     "Writes each tool of a shape (all shapes when not given) in the Edit Tool list's order, by\n"
+     "its size as that list shows it, with the standard turrets and stations that hold it\n"
+     "(\"PRODUCTION T2, Spare T5\"); with --csv as CSV with the columns\n"
+     "shape,size,turret,station, one row per holding station (a tool no turret holds: one\n"
+     "row with the last two fields empty). A turret that cannot be read is reported and left\n"
+     "out, and the exit status is then 1.\n"},
     {"print-list",
      "usage: tooling-cli print-list --shape CODE --pdf FILE\n"
      "Writes the page that Print Tool List prints for the shape to the PDF file FILE.\n"},
@@ -316,6 +327,17 @@ void Check(core::Session& session, bool repair, const CliContext& context) {
     out << "library \"" << session.lib.LibraryName << "\" holds together\n";
 }
 
+void WhereUsed(core::Session& session, const CommandArgs& args, const CliContext& context) {
+    const std::vector<std::string> unreadable = WriteWhereUsed(
+        session, Shapes(session, args.Get("--shape", "all")), args.Has("--csv"), context.out);
+    for (const std::string& line : unreadable) {
+        context.err << "tooling-cli: " << line << '\n';
+    }
+    if (!unreadable.empty()) {
+        throw DataError(std::to_string(unreadable.size()) + " turret(s) could not be read");
+    }
+}
+
 // Switches the session to another library of the machine.
 void UseLibrary(core::Session& session, const std::string& name) {
     if (!library::LibraryExists(session, name)) {
@@ -334,13 +356,14 @@ std::string WithSeparator(std::string dir) {
 }
 
 int Run(const CommandLine& line, const CliContext& context) {
-    const std::vector<std::string> known = {"list",       "export-csv",   "import-csv", "turrets",
-                                            "print-list", "print-turret", "check"};
+    const std::vector<std::string> known = {"list",    "export-csv", "import-csv",
+                                            "turrets", "print-list", "print-turret",
+                                            "check",   "where-used"};
     if (std::find(known.begin(), known.end(), line.command) == known.end()) {
         throw UsageError("unknown command \"" + line.command + "\"");
     }
     CommandArgs args;
-    if (line.command == "list") {
+    if (line.command == "list" || line.command == "where-used") {
         args = Take(line.args, {"--csv"}, {"--shape"}, 0);
     } else if (line.command == "export-csv") {
         args = Take(line.args, {}, {"--shape"}, 1);
@@ -392,6 +415,8 @@ int Run(const CommandLine& line, const CliContext& context) {
         Turrets(session, args, context.out);
     } else if (line.command == "check") {
         Check(session, args.Has("--repair"), context);
+    } else if (line.command == "where-used") {
+        WhereUsed(session, args, context);
     } else if (line.command == "print-list") {
         const std::vector<std::int16_t> shapes = Shapes(session, args.Get("--shape"));
         if (shapes.size() != 1) {

@@ -9,6 +9,7 @@
 
 #include "core/Session.h"
 #include "core/Text.h"
+#include "library/CrossReference.h"
 #include "library/DefaultTools.h"
 #include "library/LibraryFiles.h"
 #include "library/ShapeTable.h"
@@ -16,7 +17,6 @@
 #include "library/ToolFile.h"
 #include "library/ToolSizeText.h"
 #include "turrets/DefaultToolChoice.h"
-#include "turrets/TurretFiles.h"
 
 namespace tooling::cli {
 
@@ -162,42 +162,22 @@ class Checker {
     }
 
     void TurretRows() {
-        if (session_.machine.RouterMachine) {
-            return;  // a router keeps no turrets
+        library::StandardTurrets read =
+            library::ReadStandardTurrets(session_, [this](std::size_t done, std::size_t count) {
+                Progress("checking turret", done, count);
+            });
+        for (std::string& line : read.unreadable) {
+            report_.faults.push_back(std::move(line));
         }
-        const std::vector<turrets::TurretEntry> index = turrets::ReadTurretIndex(session_);
-        for (std::size_t done = 0; done < index.size(); ++done) {
-            const turrets::TurretEntry& entry = index[done];
-            Progress("checking turret", done + 1, index.size());
-            for (const library::StationRow& row : turrets::LoadTurret(session_, entry.number)) {
-                const char code = library::StationShape(row);
-                if (code == ' ') {
-                    continue;
-                }
-                const std::vector<library::ToolRec>& recs = files_[code];
-                const bool found =
-                    std::any_of(recs.begin(), recs.end(), [&](const library::ToolRec& rec) {
-                        if (!library::ValidTool(code, rec) ||
-                            core::Trim(rec.Descr) != core::Trim(row.tool)) {
-                            return false;
-                        }
-                        if (code == 'S') {
-                            return true;
-                        }
-                        for (std::size_t d = 0; d < rec.Dims.size(); ++d) {
-                            if (static_cast<float>(row.dims[d]) != rec.Dims[d]) {
-                                return false;
-                            }
-                        }
-                        return true;
-                    });
-                if (!found) {
-                    report_.faults.push_back(
-                        "turret \"" + entry.name + "\" station " + std::to_string(row.station) +
-                        ": " + core::Trim(row.tool) + " " +
-                        library::StationToolSize(row, false, 3) + " is not in the library");
-                }
-            }
+        const library::CrossReference crossReference(std::move(read.turrets), files_);
+        const std::vector<library::StandardTurret>& turrets = crossReference.turrets();
+        for (const library::StationRef& stray : crossReference.Strays()) {
+            const library::StandardTurret& turret = turrets[stray.turret];
+            const library::StationRow& row = turret.rows[stray.row];
+            report_.faults.push_back("turret \"" + turret.name + "\" station " +
+                                     std::to_string(row.station) + ": " + core::Trim(row.tool) +
+                                     " " + library::StationToolSize(row, false, 3) +
+                                     " is not in the library");
         }
     }
 
@@ -234,7 +214,7 @@ class Checker {
     bool repair_;
     const CheckProgress& progress_;
     CheckReport report_;
-    std::map<char, std::vector<library::ToolRec>> files_;
+    library::ToolFiles files_;
 };
 
 }  // namespace

@@ -15,4 +15,11 @@ bool TerminalUi::Ask(std::string_view text) {
     return yes_;
 }
 
+bool TerminalUi::AskWithDetail(std::string_view text, std::string_view detail, bool) {
+    if (!detail.empty()) {
+        Message(detail);
+    }
+    return Ask(text);
+}
+
 }  // namespace tooling::cli

@@ -18,6 +18,7 @@ class TerminalUi : public platform::Ui {
 
     void Message(std::string_view text) override;
     bool Ask(std::string_view text) override;
+    bool AskWithDetail(std::string_view text, std::string_view detail, bool) override;
     void Beep() override {}
     void SetWaitCursor(bool) override {}
     void StartupError(std::string_view text) override { Message(text); }

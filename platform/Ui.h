@@ -12,6 +12,10 @@ class Ui {
 
     virtual void Message(std::string_view text) = 0;  // Ok button
     virtual bool Ask(std::string_view text) = 0;      // Yes / No, No the default; true = Yes
+    // A Yes / No question whose box also offers `detail` (nothing when empty), with Yes or No as
+    // the default button.
+    virtual bool AskWithDetail(std::string_view text, std::string_view detail,
+                               bool yesByDefault) = 0;
     virtual void Beep() = 0;
     virtual void SetWaitCursor(bool on) = 0;
     // A start-up failure: shown to the user and written to standard error.

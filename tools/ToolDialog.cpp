@@ -5,8 +5,10 @@
 
 #include "core/Session.h"
 #include "core/Text.h"
+#include "library/CrossReference.h"
 #include "library/SpecialDrawings.h"
 #include "library/ToolFile.h"
+#include "library/TurretUpdate.h"
 #include "numeric/EvalExpr.h"
 #include "numeric/KeyFilter.h"
 #include "numeric/NumText.h"
@@ -372,7 +374,39 @@ void ToolDialog::Store(const library::ToolRec& rec) {
         session_.os.ui.Refuse(error.what());
         return;
     }
+    if (Editing()) {
+        // The tool is stored: whatever happens to the turrets, the dialog closes.
+        try {
+            FollowInTurrets(rec);
+        } catch (const platform::FileError& error) {
+            session_.os.ui.Refuse(error.what());
+        }
+    }
     Close();
+}
+
+void ToolDialog::FollowInTurrets(const library::ToolRec& rec) {
+    const char code = rule_->code;
+    if (library::ToolKey(code, rec) == library::ToolKey(code, loaded_)) {
+        return;
+    }
+    library::StandardTurrets turrets = library::ReadStandardTurrets(session_);
+    const library::CrossReference crossReference(std::move(turrets.turrets), {{code, {loaded_}}});
+    const std::vector<library::StationRef>& held = crossReference.Holders(code, 1);
+    if (held.empty()) {
+        return;
+    }
+    const bool yes = session_.os.ui.AskWithDetail(
+        "Update " + std::to_string(held.size()) + " Turret Station(s) ?",
+        crossReference.StationNames(session_.machine, held), true);
+    session_.cmd.MsgAnswer = yes ? core::kAnswerYes : core::kAnswerNo;
+    if (!yes) {
+        return;
+    }
+    for (const std::string& name :
+         library::UpdateHoldingStations(session_, code, loaded_, rec).failed) {
+        session_.os.ui.Refuse("Turret \"" + name + "\" Could Not Be Updated !");
+    }
 }
 
 void ToolDialog::InptCncl_Click() {

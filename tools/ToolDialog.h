@@ -98,6 +98,9 @@ class ToolDialog {
     bool TakeStations(library::ToolRec& rec, bool& anglesNeeded);
     void TakeAngles(library::ToolRec& rec, bool anglesNeeded) const;
     void Store(const library::ToolRec& rec);
+    // After an edit that changed what names the tool: asks to move the standard turrets'
+    // stations that held the old tool to the new one, and does so on Yes.
+    void FollowInTurrets(const library::ToolRec& rec);
     void Close();
 
     core::Session& session_;

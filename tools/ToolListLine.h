@@ -10,9 +10,11 @@ struct Session;
 
 namespace tooling::tools {
 
-// One line of the tool list: its three columns.
+// One line of the tool list: its three columns, and in the edit and delete lists the number of
+// standard turrets holding the tool (empty for none) with their stations ("PRODUCTION T2").
 struct ToolListLine {
     std::string size, stations, angles;
+    std::string turrets, turretStations;
 
     bool operator==(const ToolListLine&) const = default;
 };

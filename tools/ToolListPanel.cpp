@@ -38,6 +38,7 @@ AddStart ToolListPanel::AddTool_Click() {
     lines.clear();
     ListRecNo.clear();
     ListRec.clear();
+    turretsHeader.clear();
     try {
         const std::vector<library::DrawingEntry> index = library::ReadDrawingIndex(session_);
         std::set<std::string> added;
@@ -46,7 +47,7 @@ AddStart ToolListPanel::AddTool_Click() {
         }
         for (const library::DrawingEntry& entry : index) {
             if (!entry.name.empty() && !added.contains(entry.name)) {
-                lines.push_back({entry.name, "", ""});
+                lines.push_back({entry.name, "", "", "", ""});
                 ListRecNo.push_back(0);
                 ListRec.push_back(library::BlankToolRec());
             }
@@ -82,11 +83,13 @@ bool ToolListPanel::ListTools(ListMode listMode) {
     caption =
         (listMode == ListMode::Edit ? "Edit " : "Delete ") + ShapeName(session_.win.CurShapeNo);
     header = ListHeader(session_.win.CurShapeNo);
+    turretsHeader = "Turrets";
     const char code = CurrentCode(session_);
     try {
         std::vector<library::ToolRec> recs = library::ReadToolFile(session_, code);
         const std::size_t count =
             std::min(recs.size(), static_cast<std::size_t>(library::kMaxToolRecords));
+        recs.resize(count);
         lines.reserve(count);
         ListRecNo.reserve(count);
         ListRec.reserve(count);
@@ -94,8 +97,11 @@ bool ToolListPanel::ListTools(ListMode listMode) {
             if (library::ValidTool(code, recs[i])) {
                 lines.push_back(ListLine(session_, recs[i]));
                 ListRecNo.push_back(static_cast<std::int16_t>(i + 1));
-                ListRec.push_back(std::move(recs[i]));
+                ListRec.push_back(recs[i]);
             }
+        }
+        if (!lines.empty()) {
+            CrossReferenceTools(code, std::move(recs));
         }
     } catch (const platform::FileError& e) {
         lines.clear();
@@ -114,6 +120,50 @@ bool ToolListPanel::ListTools(ListMode listMode) {
     }
     Show(listMode);
     return true;
+}
+
+void ToolListPanel::CrossReferenceTools(char code, std::vector<library::ToolRec> recs) {
+    library::StandardTurrets turrets;
+    try {
+        turrets = library::ReadStandardTurrets(session_);
+    } catch (const platform::FileError& e) {
+        turrets.unreadable.emplace_back(e.what());
+    }
+    if (!turrets.unreadable.empty()) {
+        std::string text;
+        for (const std::string& line : turrets.unreadable) {
+            text += (text.empty() ? "" : "\n") + line;
+        }
+        session_.os.ui.Refuse(text);
+    }
+    library::ToolFiles files;
+    files[code] = std::move(recs);
+    crossReference_ = library::CrossReference(std::move(turrets.turrets), files);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::vector<library::StationRef>& holders =
+            crossReference_.Holders(code, static_cast<std::size_t>(ListRecNo[i]));
+        if (!holders.empty()) {
+            lines[i].turrets = std::to_string(crossReference_.TurretCount(holders));
+            lines[i].turretStations = crossReference_.StationNames(session_.machine, holders);
+        }
+    }
+}
+
+std::string ToolListPanel::HeldDetail(const std::vector<std::int16_t>& numbers) const {
+    const char code = CurrentCode(session_);
+    std::string detail;
+    for (std::size_t i = 0; i < ListRecNo.size(); ++i) {
+        if (!std::binary_search(numbers.begin(), numbers.end(), ListRecNo[i])) {
+            continue;
+        }
+        const std::vector<library::StationRef>& holders =
+            crossReference_.Holders(code, static_cast<std::size_t>(ListRecNo[i]));
+        if (!holders.empty()) {
+            detail += (detail.empty() ? "" : "\n") + lines[i].size + ": " +
+                      crossReference_.StationNames(session_.machine, holders);
+        }
+    }
+    return detail;
 }
 
 void ToolListPanel::Show(ListMode listMode) {
@@ -170,8 +220,9 @@ void ToolListPanel::DeleteSelected() {
         session_.os.ui.Beep();
         return;
     }
-    const bool yes = session_.os.ui.Ask(
-        "Delete " + numeric::IntText(static_cast<std::int16_t>(numbers.size())) + " Tool(s) ?");
+    const bool yes = session_.os.ui.AskWithDetail(
+        "Delete " + numeric::IntText(static_cast<std::int16_t>(numbers.size())) + " Tool(s) ?",
+        HeldDetail(numbers), false);
     session_.cmd.MsgAnswer = yes ? core::kAnswerYes : core::kAnswerNo;
     if (!yes) {
         return;

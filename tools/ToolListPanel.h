@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "library/CrossReference.h"
 #include "library/ToolRec.h"
 #include "tools/ToolListLine.h"
 
@@ -48,6 +49,8 @@ class ToolListPanel {
     bool visible = false;  // ToolFrame with its lists
     std::string caption;   // ToolFrame: "Edit Diameter", "Add Special" ...
     std::string header;    // ListLabel: the column heading
+    // The heading of the fourth column, "Turrets", in the edit and delete lists; empty otherwise.
+    std::string turretsHeader;
     ListMode mode = ListMode::None;
     std::vector<ToolListLine> lines;
     std::vector<std::int16_t> ListRecNo;    // the record of each line; 0 for a special tool to add
@@ -81,11 +84,17 @@ class ToolListPanel {
 
   private:
     bool ListTools(ListMode listMode);
+    // Fills the Turrets column of the lines from the standard turrets and the shape's records,
+    // the turrets that cannot be read reported once.
+    void CrossReferenceTools(char code, std::vector<library::ToolRec> recs);
+    // The tools among the numbers that turrets hold, each with its size and stations.
+    std::string HeldDetail(const std::vector<std::int16_t>& numbers) const;
     void Show(ListMode listMode);
     bool ValidLine(int line) const;
     void DeleteSelected();
 
     core::Session& session_;
+    library::CrossReference crossReference_;
 };
 
 }  // namespace tooling::tools

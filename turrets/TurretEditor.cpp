@@ -6,6 +6,9 @@
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "core/Text.h"
+#include "library/CrossReference.h"
+#include "library/ShapeTable.h"
+#include "library/ToolFile.h"
 #include "library/TurretRows.h"
 #include "numeric/LeadingNumber.h"
 #include "numeric/NumText.h"
@@ -48,6 +51,7 @@ void TurretEditor::Open(std::vector<StationRow> rows, std::string_view name, int
         ShowRow(r, imperialDecimals);
         columns[4][r] = rows_[r].angle;
     }
+    MarkStrays();
     barMax = std::max(0, static_cast<int>(rows_.size()) - kVisibleLines);
     topLine = 0;
     session_.cmd.SyncBusy = true;
@@ -58,6 +62,23 @@ void TurretEditor::Open(std::vector<StationRow> rows, std::string_view name, int
     trtDsc = core::Trim(name);
     buttonsDefault = true;
     focusList = true;
+}
+
+void TurretEditor::MarkStrays() {
+    notInLibrary.assign(rows_.size(), false);
+    library::ToolFiles tools;
+    try {
+        for (const library::ShapeEntry& shape : library::kShapes) {
+            tools[shape.code] = library::ReadToolFile(session_, shape.code);
+        }
+    } catch (const platform::FileError& error) {
+        session_.os.ui.Refuse(error.what());
+        return;
+    }
+    const library::CrossReference crossReference({{name_, session_.cmd.CurTurret, rows_}}, tools);
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        notInLibrary[r] = crossReference.Stray({0, r});
+    }
 }
 
 void TurretEditor::SelectLine(int line, int top) {
@@ -110,6 +131,7 @@ void TurretEditor::Selectool_Click(const RunTrtTol& runTrtTol) {
                             : numeric::NumText(picked.angle, -1);
             ShowRow(r, kSelectToolDecimals);
             columns[4][r] = row.angle;
+            notInLibrary[r] = false;
         }
     }
     focusList = true;
@@ -127,6 +149,7 @@ void TurretEditor::Removetool_Click() {
         columns[2][r] = kTwelveBlanks;
         columns[3][r] = kTwelveBlanks;
         columns[4][r] = row.angle;
+        notInLibrary[r] = false;
     }
     focusList = true;
     buttonsDefault = true;

@@ -38,6 +38,9 @@ class TurretEditor {
     std::string trtDsc;  // the turret's name
     // TurretList(1) to TurretList(5): line r of each shows row r.
     std::array<std::vector<std::string>, 5> columns;
+    // One flag per row: the row holds a tool that is not in the library.
+    std::vector<bool> notInLibrary;
+    static constexpr std::string_view kNotInLibrary = "Not in the library";
     int selected = -1;  // the line selected in all five lists
     int topLine = 0;    // the first line shown, in all five lists; TurretBar's value
     int barMax = 0;
@@ -66,6 +69,8 @@ class TurretEditor {
 
   private:
     void ShowRow(std::size_t r, int imperialDecimals);
+    // Marks the rows whose tool none of the library's tool files holds.
+    void MarkStrays();
     void SelectLine(int line, int top);
     void Close();
 

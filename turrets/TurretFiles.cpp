@@ -17,46 +17,10 @@ namespace tooling::turrets {
 
 namespace {
 
+using library::IndexLine;
+using library::IndexLines;
+
 constexpr int kMaxTurretNo = 32767;
-
-// One line of the index that a rewrite keeps: the trimmed line, its name and its number (none
-// when the text after the comma is no 16-bit number).
-struct IndexLine {
-    std::string text;
-    std::string name;
-    std::optional<std::int16_t> number;
-};
-
-IndexLine ParseIndexLine(std::string text, std::size_t comma) {
-    IndexLine line;
-    line.name = core::Trim(std::string_view(text).substr(0, comma));
-    line.number =
-        numeric::NearestInt16(numeric::LeadingNumber(std::string_view(text).substr(comma + 1)));
-    line.text = std::move(text);
-    return line;
-}
-
-// The lines of the index up to its end; `stopAtMalformed` ends them at a line without a comma,
-// otherwise such a line is skipped.
-std::vector<IndexLine> IndexLines(std::string_view bytes, bool stopAtMalformed) {
-    const std::vector<std::string> raw = core::SplitLines(bytes);
-    std::vector<IndexLine> lines;
-    for (std::size_t i = 0; i + 1 < raw.size(); ++i) {
-        std::string text = core::Trim(raw[i]);
-        if (text.empty() || text == core::kEndMark) {
-            break;
-        }
-        const std::size_t comma = text.find(',');
-        if (comma == std::string::npos) {
-            if (stopAtMalformed) {
-                break;
-            }
-            continue;
-        }
-        lines.push_back(ParseIndexLine(std::move(text), comma));
-    }
-    return lines;
-}
 
 std::string IndexBytes(const std::vector<IndexLine>& lines) {
     std::vector<std::string> texts;
@@ -101,20 +65,6 @@ std::optional<int> NumberOfFile(std::string_view fileName, std::string_view pref
 
 }  // namespace
 
-std::string TurretIndexPath(const core::Session& session) {
-    return session.lib.TurretLibPrefix + "lkp";
-}
-
-std::vector<TurretEntry> ParseTurretIndex(std::string_view bytes) {
-    std::vector<TurretEntry> entries;
-    for (const IndexLine& line : IndexLines(bytes, true)) {
-        if (line.number && *line.number > 0) {
-            entries.push_back({line.name, *line.number});
-        }
-    }
-    return entries;
-}
-
 std::string IndexWithEntry(std::string_view bytes, std::string_view name, std::int16_t number) {
     const std::string key = core::Upper(core::Trim(name));
     std::vector<IndexLine> lines = IndexLines(bytes, false);
@@ -132,10 +82,6 @@ std::string IndexWithout(std::string_view bytes, std::int16_t number) {
     std::vector<IndexLine> lines = IndexLines(bytes, false);
     std::erase_if(lines, [number](const IndexLine& line) { return line.number == number; });
     return IndexBytes(lines);
-}
-
-std::vector<TurretEntry> ReadTurretIndex(const core::Session& session) {
-    return ParseTurretIndex(core::ReadRequired(session.os.fs, TurretIndexPath(session)));
 }
 
 std::optional<std::int16_t> FindTurret(const core::Session& session, std::string_view name) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "library/TurretIndex.h"
 #include "library/TurretRows.h"
 
 namespace tooling::core {
@@ -16,31 +17,20 @@ struct Session;
 
 namespace tooling::turrets {
 
-// The station lines of a turret file are read in library/, where the turret sheet reads them
-// as well.
+// The station lines and the index of a turret file are read in library/, where the turret sheet
+// and the cross-reference of tools and turrets read them as well.
 using library::LoadTurret;
 using library::ParseTurret;
+using library::ParseTurretIndex;
+using library::ReadTurretIndex;
 using library::StationRow;
+using library::TurretEntry;
 using library::TurretFilePath;
+using library::TurretIndexPath;
 
 // The turret files of the current library: the index (TurretLibPrefix + "lkp"), the empty
 // turret (+ "0") and turret n (+ n). Every rewrite is atomic; the index is rewritten under its
 // lock, and a turret file under its own (index first when both are held).
-
-// One entry of the index.
-struct TurretEntry {
-    std::string name;
-    std::int16_t number;
-
-    bool operator==(const TurretEntry&) const = default;
-};
-
-std::string TurretIndexPath(const core::Session& session);
-
-// The entries of an index's bytes in file order, up to "******", an empty line, a line without a
-// comma or the last line (a last line not followed by the terminator is not used). Entries whose
-// number is not above 0 (or does not fit 16 bits) are left out.
-std::vector<TurretEntry> ParseTurretIndex(std::string_view bytes);
 
 // The index's bytes rewritten with the entry "name, number " in the sorted place of its
 // upper-cased name, or without the entries of `number`. Lines without a comma are dropped; the
@@ -49,8 +39,6 @@ std::vector<TurretEntry> ParseTurretIndex(std::string_view bytes);
 std::string IndexWithEntry(std::string_view bytes, std::string_view name, std::int16_t number);
 std::string IndexWithout(std::string_view bytes, std::int16_t number);
 
-// The index of the current library. Throws platform::FileError when it is missing or unreadable.
-std::vector<TurretEntry> ReadTurretIndex(const core::Session& session);
 // The number of the first entry whose name equals the trimmed name without regard to case.
 std::optional<std::int16_t> FindTurret(const core::Session& session, std::string_view name);
 // The smallest n >= 1 with no turret file n; 0 when every number up to 32,767 is taken.

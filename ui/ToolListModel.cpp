@@ -28,7 +28,10 @@ int ToolListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ToolListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 3;
+    if (parent.isValid()) {
+        return 0;
+    }
+    return panel_.turretsHeader.empty() ? 3 : 4;
 }
 
 QPixmap ToolListModel::Outline(int row) const {
@@ -51,10 +54,15 @@ QVariant ToolListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DecorationRole) {
         return index.column() == 0 ? QVariant(Outline(index.row())) : QVariant();
     }
+    const tools::ToolListLine& line = panel_.lines[static_cast<std::size_t>(index.row())];
+    if (role == Qt::ToolTipRole) {
+        return index.column() == 3 && !line.turretStations.empty()
+                   ? QVariant(platform::FromCp1252(line.turretStations))
+                   : QVariant();
+    }
     if (role != Qt::DisplayRole) {
         return {};
     }
-    const tools::ToolListLine& line = panel_.lines[static_cast<std::size_t>(index.row())];
     switch (index.column()) {
         case 0:
             return platform::FromCp1252(line.size);
@@ -62,6 +70,8 @@ QVariant ToolListModel::data(const QModelIndex& index, int role) const {
             return platform::FromCp1252(line.stations);
         case 2:
             return platform::FromCp1252(line.angles);
+        case 3:
+            return platform::FromCp1252(line.turrets);
         default:
             return {};
     }

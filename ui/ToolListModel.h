@@ -10,7 +10,8 @@ class QPixmap;
 
 namespace tooling::ui {
 
-// The tool list's three columns as a table over the lines the panel logic built: a row is
+// The tool list's columns as a table over the lines the panel logic built (the edit and delete
+// lists add a fourth, the turrets holding the tool, with their stations as its tooltip): a row is
 // converted for display only when the view asks for it. The first column starts with a small
 // outline of the row's tool, painted once per row until the lines are built anew.
 class ToolListModel : public QAbstractTableModel {

@@ -107,7 +107,7 @@ void ToolListPanel::ShowState() {
     const QSignalBlocker blockSelection(list_->selectionModel());
     const QSignalBlocker blockBar(list_->verticalScrollBar());
     setTitle(platform::FromCp1252(logic_.caption));
-    listLabel_->setText(platform::FromCp1252(logic_.header));
+    listLabel_->setText(platform::FromCp1252(logic_.header + logic_.turretsHeader));
     list_->setSelectionMode(logic_.MultiSelect() ? QAbstractItemView::MultiSelection
                                                  : QAbstractItemView::SingleSelection);
     if (logic_.visible) {
@@ -125,7 +125,8 @@ void ToolListPanel::ShowState() {
             while (last + 1 < count && logic_.selected[static_cast<std::size_t>(last + 1)]) {
                 ++last;
             }
-            selection.select(model_->index(first, 0), model_->index(last, 2));
+            selection.select(model_->index(first, 0),
+                             model_->index(last, model_->columnCount() - 1));
             first = last + 1;
         }
         list_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
@@ -152,8 +153,16 @@ void ToolListPanel::AlignColumns() {
     };
     const int stations = startOf(QStringLiteral("Station(s)"));
     const int angles = startOf(QStringLiteral("Angle(s)"));
+    const int turrets = startOf(QStringLiteral("Turrets"));
     list_->setColumnWidth(0, stations);
-    list_->setColumnWidth(1, angles > stations ? angles - stations : stations);
+    if (angles > stations) {
+        list_->setColumnWidth(1, angles - stations);
+        list_->setColumnWidth(2, turrets > angles ? turrets - angles : angles - stations);
+    } else {
+        // No angles (Diameter, Router): their column takes no room.
+        list_->setColumnWidth(1, turrets > stations ? turrets - stations : stations);
+        list_->setColumnWidth(2, 0);
+    }
 }
 
 void ToolListPanel::SelectionChanged(const QItemSelection& on, const QItemSelection& off) {

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -33,11 +34,12 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
     return button;
 }
 
-// Gives a row's first cell the outline of its station's tool, painted again only when the
-// station's tool or angle has changed.
-void ShowOutline(QTableWidgetItem& item, const library::StationRow& row, int side,
-                 const QPalette& palette) {
-    QString key = platform::FromCp1252(row.shape + '|' + row.tool + '|' + row.angle);
+// Gives a row's first cell the outline of its station's tool, or the warning mark when the tool
+// is not in the library, painted again only when the station's tool or angle has changed.
+void ShowOutline(QTableWidgetItem& item, const library::StationRow& row, bool notInLibrary,
+                 int side, const QWidget& list) {
+    QString key = platform::FromCp1252((notInLibrary ? "!|" : "|") + row.shape + '|' + row.tool +
+                                       '|' + row.angle);
     for (const double dim : row.dims) {
         key += '|' + QString::number(dim, 'g', 17);
     }
@@ -45,8 +47,12 @@ void ShowOutline(QTableWidgetItem& item, const library::StationRow& row, int sid
         return;
     }
     item.setData(Qt::UserRole, key);
+    if (notInLibrary) {
+        item.setIcon(list.style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        return;
+    }
     item.setIcon(QIcon(OutlineIcon(tools::StationOutline(row.shape, row.tool, row.dims, row.angle),
-                                   side, palette)));
+                                   side, list.palette())));
 }
 
 }  // namespace
@@ -193,9 +199,16 @@ void TurretEditorPanel::ShowState() {
             } else if (item->text() != text) {
                 item->setText(text);
             }
+            const bool notInLibrary = editor_.notInLibrary[static_cast<std::size_t>(r)];
+            const QString tip = notInLibrary
+                                    ? platform::FromCp1252(turrets::TurretEditor::kNotInLibrary)
+                                    : QString();
+            if (item->toolTip() != tip) {
+                item->setToolTip(tip);
+            }
             if (c == 0) {
-                ShowOutline(*item, editor_.rows()[static_cast<std::size_t>(r)],
-                            list_->iconSize().height(), list_->palette());
+                ShowOutline(*item, editor_.rows()[static_cast<std::size_t>(r)], notInLibrary,
+                            list_->iconSize().height(), *list_);
             }
         }
     }

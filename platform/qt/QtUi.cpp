@@ -44,6 +44,17 @@ bool QtUi::Ask(std::string_view text) {
                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtUi::AskWithDetail(std::string_view text, std::string_view detail, bool yesByDefault) {
+    const NormalPointer pointer(waiting_);
+    QMessageBox box(QMessageBox::Warning, kTitle, FromCp1252(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
+    if (!detail.empty()) {
+        box.setDetailedText(FromCp1252(detail));
+    }
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtUi::Beep() {
     QApplication::beep();
 }

@@ -11,6 +11,7 @@ class QtUi : public Ui {
   public:
     void Message(std::string_view text) override;
     bool Ask(std::string_view text) override;
+    bool AskWithDetail(std::string_view text, std::string_view detail, bool yesByDefault) override;
     void Beep() override;
     // The hourglass is on or off, however often either is asked for. A box shown meanwhile
     // has the normal pointer.

@@ -9,16 +9,21 @@
 
 namespace tooling::test {
 
-// Records what the logic showed, in order: "beep", "message:<text>", "ask:<text>",
-// "wait:on", "wait:off", "startup:<text>". Questions are answered from `answers` (No when it
-// has run out).
+// Records what the logic showed, in order: "beep", "message:<text>", "ask:<text>" (a question
+// with No the default), "ask-yes:<text>" (Yes the default) followed by "detail:<detail>" when the
+// box offers one, "wait:on", "wait:off", "startup:<text>". Questions are answered from `answers`
+// (No when it has run out).
 class FakeUi : public platform::Ui {
   public:
     void Message(std::string_view text) override {
         events.push_back("message:" + std::string(text));
     }
-    bool Ask(std::string_view text) override {
-        events.push_back("ask:" + std::string(text));
+    bool Ask(std::string_view text) override { return AskWithDetail(text, {}, false); }
+    bool AskWithDetail(std::string_view text, std::string_view detail, bool yesByDefault) override {
+        events.push_back((yesByDefault ? "ask-yes:" : "ask:") + std::string(text));
+        if (!detail.empty()) {
+            events.push_back("detail:" + std::string(detail));
+        }
         if (whileAsking) {
             whileAsking();
         }

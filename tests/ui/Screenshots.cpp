@@ -3,13 +3,20 @@
 //
 //   tooling_screenshots <program folder> <picture folder>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 #include <string>
 
@@ -51,6 +58,43 @@ void ToolDialog(core::Session& session, std::int16_t shapeNo, const QStringList&
     QTest::mouseClick(stations->viewport(), Qt::LeftButton, {},
                       stations->visualItemRect(stations->item(0)).center());
     Save(form, name);
+}
+
+// The window and what stands over it (a tooltip), as the screen shows them.
+void SaveScreen(QWidget& window, const char* name) {
+    QTest::qWait(300);
+    const QString path = out + "/" + name + ".png";
+    const QRect area = window.frameGeometry().adjusted(0, 0, 200, 60);
+    if (!QGuiApplication::primaryScreen()
+             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+             .save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
+
+// Shows the cell's tooltip, as resting the mouse on it does.
+void ShowTip(QAbstractItemView& view, const QModelIndex& cell) {
+    const QPoint at = view.viewport()->mapToGlobal(view.visualRect(cell).center());
+    QTest::mouseMove(view.viewport(), view.visualRect(cell).center());
+    QToolTip::showText(at, cell.data(Qt::ToolTipRole).toString(), view.viewport());
+}
+
+// Once the next question is up: opens its details, saves its picture and answers No.
+void AnswerNo(const char* name) {
+    QTimer::singleShot(0, [name] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            std::fprintf(stderr, "no question for %s\n", name);
+            return;
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            if (box->buttonRole(button) == QMessageBox::ActionRole) {
+                button->click();  // Show Details...
+            }
+        }
+        Save(*box, name);
+        box->button(QMessageBox::No)->click();
+    });
 }
 
 }  // namespace
@@ -101,5 +145,42 @@ int main(int argc, char* argv[]) {
     Save(window, "print-turret-list");
     savePreview("print-preview-turret");
     window.findChild<QPushButton*>(QStringLiteral("PreviewBttn"))->click();
+    window.findChild<QPushButton*>(QStringLiteral("ListCncl"))->click();
+
+    // The standard turrets beside the tools: the Turrets column with its tooltip, Delete Tool's
+    // question naming them, Edit Tool's update question (answered No, so the turret keeps the
+    // old size) and the turret editor marking that row.
+    window.ToolShape_Click(1);  // Diameter
+    window.EditTool_Click();
+    auto* list = window.findChild<QTableView*>(QStringLiteral("ToolList"));
+    ShowTip(*list, list->model()->index(6, 3));  // 12.7
+    SaveScreen(window, "turrets-column-tooltip");
+    window.findChild<QPushButton*>(QStringLiteral("ToolCncl"))->click();
+
+    window.DeleteTool_Click();
+    for (const int row : {2, 6}) {  // 5 and 12.7, besides the first line (3)
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    AnswerNo("delete-question-turrets");
+    window.findChild<QPushButton*>(QStringLiteral("ToolOk"))->click();
+
+    session.cmd.EditRecNo = 7;  // Diameter 12.7
+    {
+        ui::ToolDialogForm form(session);
+        form.show();
+        auto* size = form.findChild<QLineEdit*>(QStringLiteral("DimBox1"));
+        size->selectAll();
+        QTest::keyClicks(size, QStringLiteral("13.7"));
+        AnswerNo("update-question");
+        form.findChild<QPushButton*>(QStringLiteral("InptOk"))->click();
+    }
+    session.cmd.EditRecNo = 0;
+
+    window.findChild<QAction*>(QStringLiteral("TurretItem3"))->trigger();  // Edit Turret
+    window.findChild<QPushButton*>(QStringLiteral("ListOk"))->click();     // PRODUCTION
+    auto* turret = window.findChild<QTableWidget*>(QStringLiteral("TurretList"));
+    ShowTip(*turret, turret->model()->index(1, 2));
+    SaveScreen(window, "turret-editor-not-in-library");
     return 0;
 }

@@ -1,0 +1,106 @@
+// Two instances moving turret stations to edited tools while a third saves a turret: every
+// update finds its stations, none is lost, and the saved turret is the saver's.
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "library/TurretUpdate.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/NativeFileSystem.h"
+#include "tests/turrets/TurretFixture.h"
+#include "turrets/TurretFiles.h"
+
+namespace tooling::turrets {
+namespace {
+
+using test::ChildProcess;
+using test::TurretFixture;
+
+constexpr int kSteps = 60;
+
+struct Instance {
+    explicit Instance(const std::string& root) {
+        services.fs = test::UnflushedFileSystem();
+        TurretFixture::Open(session, root);
+    }
+    test::TestServices services;
+    core::Session session{services.services};
+};
+
+// The tool of updater `shape` after `step` steps: the Diameter grows from 10 mm, the Square
+// from 20 mm, by 0.5 mm a step.
+library::ToolRec StepTool(char shape, int step) {
+    const float size = (shape == 'A' ? 10.0F : 20.0F) + 0.5F * static_cast<float>(step);
+    return TurretFixture::Tool(shape, shape == 'A' ? "Diameter" : "Square", {size, size, 0, 0},
+                               {{1, 10}});
+}
+
+// Moves the stations of its shape (args[1]) on, one step at a time; each step must find the
+// two stations the step before left.
+void Updater(ChildProcess&, const std::vector<std::string>& args) {
+    Instance instance(args[0]);
+    const char shape = args[1][0];
+    for (int step = 0; step < kSteps; ++step) {
+        const library::TurretUpdate update = library::UpdateHoldingStations(
+            instance.session, shape, StepTool(shape, step), StepTool(shape, step + 1));
+        if (update.stations != 2 || !update.failed.empty()) {
+            throw std::runtime_error("step " + std::to_string(step) + " moved " +
+                                     std::to_string(update.stations) + " stations");
+        }
+    }
+}
+const bool kUpdater = ChildProcess::Register("updater", Updater);
+
+// Turret 2 as the saver writes it the `n`th time: a Rectangle at an angle of n.
+std::vector<StationRow> SavedRows(const core::Session& session, int n) {
+    std::vector<StationRow> rows = LoadTurret(session, 0);
+    rows[0] = {1, "D", "Rectangle", {30, 10, 0, 0}, std::to_string(n), 1};
+    return rows;
+}
+
+void Saver(ChildProcess&, const std::vector<std::string>& args) {
+    Instance instance(args[0]);
+    for (int n = 1; n <= kSteps; ++n) {
+        SaveTurret(instance.session, 2, SavedRows(instance.session, n));
+    }
+}
+const bool kSaver = ChildProcess::Register("turret saver", Saver);
+
+class TurretUpdateProcesses : public ::testing::Test, public TurretFixture {};
+
+TEST_F(TurretUpdateProcesses, TwoUpdatersAndASaverLoseNothing) {
+    const std::string index = "One, 1\r\nThree, 3\r\nTwo, 2\r\n******\r\n";
+    WriteTurret("lkp", index);
+    const auto turret = [](const std::string& diameter, const std::string& square) {
+        return core::TextFileBytes({"1,A,Diameter," + diameter + "," + diameter + ",0,0,0,1",
+                                    "2,B,Square," + square + "," + square + ",0,0,45,2",
+                                    "3,,,0,0,0,0,,3", "4,,,0,0,0,0,,1",
+                                    "5,A,Diameter,5,5,0,0,0,4"});
+    };
+    const auto other = [](const std::string& diameter, const std::string& square) {
+        return core::TextFileBytes(
+            {"1,B,Square," + square + "," + square + ",0,0,0,1", "2,,,0,0,0,0,,2", "3,,,0,0,0,0,,3",
+             "4,A,Diameter," + diameter + "," + diameter + ",0,0,0,1", "5,,,0,0,0,0,,4"});
+    };
+    WriteTurret("1", turret("10", "20"));
+    WriteTurret("3", other("10", "20"));
+    WriteTurret("2", TurretText(SavedRows(session, 0)));
+
+    ChildProcess diameters("updater", {dir.path(), "A"});
+    ChildProcess squares("updater", {dir.path(), "B"});
+    ChildProcess saver("turret saver", {dir.path()});
+    EXPECT_EQ(diameters.Wait(), 0);
+    EXPECT_EQ(squares.Wait(), 0);
+    EXPECT_EQ(saver.Wait(), 0);
+
+    EXPECT_EQ(ReadTurret("1"), turret("40", "50"));
+    EXPECT_EQ(ReadTurret("3"), other("40", "50"));
+    EXPECT_EQ(ReadTurret("2"), TurretText(SavedRows(session, kSteps)));
+    EXPECT_EQ(ReadTurret("lkp"), index);
+}
+
+}  // namespace
+}  // namespace tooling::turrets

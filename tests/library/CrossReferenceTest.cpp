@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/DataRows.h"
 #include "tests/turrets/TurretFixture.h"
 
 namespace tooling::library {
@@ -12,63 +13,19 @@ namespace {
 
 using test::TurretFixture;
 
-// A tool, a station line's fields 2 to 7 as a turret file gives them, and whether it holds it.
-struct HoldCase {
-    const char* name;
-    char shape;
-    const char* descr;
-    std::array<float, 4> dims;
-    const char* station;
-    bool holds;
-};
-
-// Each shape with dimensions it does not use set as well (a station names all four), then
-// the differences that tell tools apart and what another program may write for the same tool.
-const HoldCase kHoldCases[] = {
-    {"Diameter", 'A', "Diameter", {12.7F, 12.7F, 0, 0}, "A,Diameter,12.7,12.7,0,0", true},
-    {"Square", 'B', "Square", {10, 10, 0, 0}, "B,Square,10,10,0,0", true},
-    {"RadSquare", 'C', "Rad-Square", {20, 20, 0, 3}, "C,Rad-Square,20,20,0,3", true},
-    {"Rectangle", 'D', "Rectangle", {30, 10, 0, 0}, "D,Rectangle,30,10,0,0", true},
-    {"RadRect", 'E', "Rad-Rect", {60, 20, 0, 5}, "E,Rad-Rect,60,20,0,5", true},
-    {"Obround", 'F', "Obround", {25, 10, 0, 0}, "F,Obround,25,10,0,0", true},
-    {"SingleD", 'G', "Single-D", {20, 18, 0, 0}, "G,Single-D,20,18,0,0", true},
-    {"DoubleD", 'H', "Double-D", {20, 16, 0, 0}, "H,Double-D,20,16,0,0", true},
-    {"CannonD", 'I', "Cannon-D", {20, 17, 0, 0}, "I,Cannon-D,20,17,0,0", true},
-    {"Hexagon", 'J', "Hexagon", {19, 0, 0, 0}, "J,Hexagon,19,0,0,0", true},
-    {"RoundedKey", 'K', "Keyway", {10, 9.5F, -6, 0}, "K,Keyway,10,9.5,-6,0", true},
-    {"Louvre", 'L', "Louvre", {60, 8, 0, 0}, "L,Louvre,60,8,0,0", true},
-    {"Cruciform", 'M', "Cruciform", {40, 40, 10, 5}, "M,Cruciform,40,40,10,5", true},
-    {"Special", 'S', "STAR 30", {30, 28.53F, 0, 0}, "S,STAR 30,30,28.53,0,0", true},
-    {"FirstDim", 'A', "Diameter", {13.7F, 13.7F, 0, 0}, "A,Diameter,12.7,12.7,0,0", false},
-    {"SecondDim", 'D', "Rectangle", {30, 10, 0, 0}, "D,Rectangle,30,11,0,0", false},
-    {"ThirdDim", 'M', "Cruciform", {40, 40, 10, 5}, "M,Cruciform,40,40,11,5", false},
-    {"FourthDim", 'E', "Rad-Rect", {60, 20, 0, 5}, "E,Rad-Rect,60,20,0,4", false},
-    {"OtherShape", 'B', "Square", {10, 10, 0, 0}, "J,Square,10,10,0,0", false},
-    {"LowerCaseShape", 'B', "Square", {10, 10, 0, 0}, "b,Square,10,10,0,0", false},
-    {"EmptyStation", 'B', "Square", {0, 0, 0, 0}, ",,0,0,0,0", false},
-    {"SpecialOtherName", 'S', "STAR 30", {30, 28.53F, 0, 0}, "S,STAR 31,30,28.53,0,0", false},
-    {"SevenDigitsApart", 'A', "Diameter", {12.7F, 12.7F, 0, 0}, "A,D,12.70001,12.7,0,0", false},
-    {"TrailingZeros", 'A', "Diameter", {12.7F, 12.7F, 0, 0}, "A,D,12.70,12.700,0.0,0", true},
-    {"Blanks", 'B', "Square", {10, 10, 0, 0}, " B , Square , 10, 10, 0, 0", true},
-    {"SpecialNameBlanks", 'S', "HEART 25", {25, 23.75F, 0, 0}, "S, HEART 25  ,25,23.75,0,0", true},
-    {"SingleFloat", 'B', "Square", {0.35F, 0.35F, 0, 0}, "B,Square,.35,0.35,0,0", true},
-};
-
-class StationHoldsTool : public ::testing::TestWithParam<HoldCase> {};
-
-TEST_P(StationHoldsTool, ByShapeDimensionsTextAndSpecialName) {
-    const HoldCase& c = GetParam();
+TEST(StationHoldsTool, ByShapeDimensionsTextAndSpecialName) {
     core::Machine machine;
     machine.StationCount = 1;
-    const StationRow row =
-        ParseTurret(std::string("1,") + c.station + ",0,1\r\n******\r\n", machine, "t")[0];
-    EXPECT_EQ(StationKey(row) ==
-                  ToolKey(c.shape, TurretFixture::Tool(c.shape, c.descr, c.dims, {{1, 10}})),
-              c.holds);
+    for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/station-holds.txt")) {
+        const char shape = row.fields[1][0];
+        const ToolRec tool =
+            TurretFixture::Tool(shape, row.fields[2], test::DimsOf(row.fields[3]), {{1, 10}});
+        const StationRow station =
+            ParseTurret("1," + row.fields[4] + ",0,1\r\n******\r\n", machine, "t")[0];
+        EXPECT_EQ(StationKey(station) == ToolKey(shape, tool), row.fields[5] == "yes")
+            << row.fields[0];
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, StationHoldsTool, ::testing::ValuesIn(kHoldCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 class CrossReferenceOfTurrets : public ::testing::Test, public TurretFixture {
   protected:

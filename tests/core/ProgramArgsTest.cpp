@@ -3,48 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tooling::core {
 namespace {
 
-using Args = std::vector<std::string>;
-
-TEST(ProgramArgs, TakesTheProgramFolderAndRefusesEverythingElse) {
-    struct Row {
-        Args args;
-        std::string programDir;
-        std::string error;
+// The program folder or what is wrong with the line, and --help or --version anywhere, help
+// first.
+TEST(ProgramArgs, TakesTheProgramFolderAndHelpAndVersionAndRefusesEverythingElse) {
+    // The arguments, the program folder and "|" and what is wrong, what is only told.
+    const std::tuple<std::vector<std::string>, std::string, ProgramInfo> rows[] = {
+        {{}, "|", ProgramInfo::None},
+        {{"--program-dir", "/opt/O/Program"}, "/opt/O/Program|", ProgramInfo::None},
+        {{"--program-dir=/opt/O"}, "/opt/O|", ProgramInfo::None},
+        {{"--program-dir", "a", "--program-dir", "b"}, "b|", ProgramInfo::None},
+        {{"--program-dir"}, "|--program-dir needs a folder", ProgramInfo::None},
+        {{"--program-dir", ""}, "|--program-dir needs a folder", ProgramInfo::None},
+        {{"--program-dir="}, "|--program-dir needs a folder", ProgramInfo::None},
+        {{"/opt/O/Program"}, "|unknown argument \"/opt/O/Program\"", ProgramInfo::None},
+        {{"--program-dir", "a", "--version"},
+         "a|unknown argument \"--version\"",
+         ProgramInfo::Version},
+        {{"-h"}, "|unknown argument \"-h\"", ProgramInfo::Help},
+        {{"--version", "--help"}, "|unknown argument \"--version\"", ProgramInfo::Help},
+        {{"--versions"}, "|unknown argument \"--versions\"", ProgramInfo::None},
     };
-    const Row rows[] = {
-        {{}, "", ""},
-        {{"--program-dir", "/opt/O/Program"}, "/opt/O/Program", ""},
-        {{"--program-dir=/opt/O"}, "/opt/O", ""},
-        {{"--program-dir", "a", "--program-dir", "b"}, "b", ""},
-        {{"--program-dir"}, "", "--program-dir needs a folder"},
-        {{"--program-dir", ""}, "", "--program-dir needs a folder"},
-        {{"--program-dir="}, "", "--program-dir needs a folder"},
-        {{"/opt/O/Program"}, "", "unknown argument \"/opt/O/Program\""},
-        {{"--program-dir", "a", "--library"}, "a", "unknown argument \"--library\""},
-    };
-    for (const Row& row : rows) {
-        const ProgramArgs parsed = ParseProgramArgs(row.args);
-        EXPECT_EQ(parsed.programDir, row.programDir) << testing::PrintToString(row.args);
-        EXPECT_EQ(parsed.error, row.error) << testing::PrintToString(row.args);
-    }
-}
-
-TEST(ProgramArgs, HelpAndVersionAnywhereHelpFirst) {
-    const std::pair<Args, ProgramInfo> rows[] = {
-        {{}, ProgramInfo::None},
-        {{"--program-dir", "x"}, ProgramInfo::None},
-        {{"--version"}, ProgramInfo::Version},
-        {{"--program-dir", "x", "--version"}, ProgramInfo::Version},
-        {{"-h"}, ProgramInfo::Help},
-        {{"--version", "--help"}, ProgramInfo::Help},
-        {{"--versions"}, ProgramInfo::None},
-    };
-    for (const auto& [args, info] : rows) {
+    for (const auto& [args, parsed, info] : rows) {
+        const ProgramArgs got = ParseProgramArgs(args);
+        EXPECT_EQ(got.programDir + "|" + got.error, parsed) << testing::PrintToString(args);
         EXPECT_EQ(AskedInfo(args), info) << testing::PrintToString(args);
     }
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "core/ProgramFolder.h"
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/TempDir.h"
 
@@ -44,77 +45,42 @@ class StartFolderChoiceTest : public testing::Test {
     const platform::NativeFileSystem fs_ = test::UnflushedFileSystem();
 };
 
+// The message box shows the message with "Choose Folder..." and the toolkit's own Cancel, in
+// the desktop's language; Cancel starts nothing and remembers nothing. Then the user chooses a
+// folder without the file and then one with it, which the next start takes, unless given an
+// option.
 TEST_F(StartFolderChoiceTest, AsksUntilTheChosenFolderHoldsTheFileAndRemembersIt) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->windowTitle() + "|" + box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            shown += "|" + (button == box->button(QMessageBox::Cancel) ? "Cancel" : button->text());
+        }
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(ChooseStartFolder("", fs_), std::nullopt);
+    EXPECT_EQ(shown.toStdString(),
+              "Ostrevan|" + core::NoSuiteConfigMessage({start_}) + "|Choose Folder...|Cancel");
+    EXPECT_EQ(Remembered(), QString());
+
     const std::string empty = Folder("Empty", false);
     const std::string program = Folder("Program", true);
-    std::vector<QString> messages;
-    const std::vector<std::string> answers = {empty.substr(0, empty.size() - 1), program};
+    std::vector<QString> asked;
     const auto ask = [&](const QString& message) {
-        messages.push_back(message);
-        return QString::fromStdString(answers.at(messages.size() - 1));
+        asked.push_back(message);
+        return QString::fromStdString(asked.size() == 1 ? empty.substr(0, empty.size() - 1)
+                                                        : program);
     };
-
     EXPECT_EQ(ChooseStartFolder("", fs_, ask), program);
-    const QString advice = QStringLiteral(
-        "\nChoose the program folder of the Ostrevan installation, the folder that holds "
-        "Ostrevan.cfg. The Tool Library remembers it for the next start.");
-    const QString start = QString::fromStdString("    " + start_ + "\n");
-    EXPECT_EQ(messages,
-              (std::vector<QString>{"No Ostrevan.cfg was found in:\n" + start + advice,
-                                    "No Ostrevan.cfg was found in:\n" + start +
-                                        QString::fromStdString("    " + empty + "\n") + advice}));
-    EXPECT_EQ(Remembered(), QString::fromStdString(program));
-
-    // The next start finds it without asking; an option still comes first.
-    const auto mustNotAsk = [](const QString& message) {
-        ADD_FAILURE() << message.toStdString();
-        return QString();
-    };
-    EXPECT_EQ(ChooseStartFolder("", fs_, mustNotAsk), program);
     const std::string other = Folder("Other", true);
-    EXPECT_EQ(ChooseStartFolder(other, fs_, mustNotAsk), other);
+    EXPECT_EQ(ChooseStartFolder(other, fs_, ask), other);
+    EXPECT_EQ(ChooseStartFolder("", fs_, ask), program);
+    EXPECT_EQ(asked, (std::vector<QString>{
+                         QString::fromStdString(core::NoSuiteConfigMessage({start_})),
+                         QString::fromStdString(core::NoSuiteConfigMessage({start_, empty}))}));
     EXPECT_EQ(Remembered(), QString::fromStdString(program));
-}
-
-TEST_F(StartFolderChoiceTest, CancelledMessageStartsNothingAndRemembersNothing) {
-    QString title;
-    QString text;
-    QStringList buttons;
-    bool cancelButton = false;
-    // The message box is modal: look at it once it shows, then press Cancel.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
-        poll.stop();
-        title = box->windowTitle();
-        text = box->text();
-        for (QAbstractButton* button : box->buttons()) {
-            buttons.push_back(button->text());
-        }
-        QAbstractButton* cancel = box->button(QMessageBox::Cancel);
-        cancelButton = cancel != nullptr;
-        if (cancel != nullptr) {
-            cancel->click();
-        } else {
-            box->reject();
-        }
-    });
-    poll.start(10);
-
-    EXPECT_EQ(ChooseStartFolder("", fs_), std::nullopt);
-    EXPECT_EQ(title, QStringLiteral("Ostrevan"));
-    EXPECT_EQ(text, QString::fromStdString("No Ostrevan.cfg was found in:\n    " + start_ +
-                                           "\n\nChoose the program folder of the Ostrevan "
-                                           "installation, the folder that holds Ostrevan.cfg. "
-                                           "The Tool Library remembers it for the next start."));
-    // The other button is the toolkit's own Cancel, in the desktop's language.
-    EXPECT_EQ(buttons.size(), 2);
-    EXPECT_TRUE(buttons.contains(QStringLiteral("Choose Folder...")));
-    EXPECT_TRUE(cancelButton);
-    EXPECT_EQ(Remembered(), QString());
 }
 
 }  // namespace

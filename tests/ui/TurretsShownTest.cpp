@@ -23,24 +23,19 @@
 namespace tooling::ui {
 namespace {
 
-class TurretsShown : public ::testing::Test, public test::TurretFixture {
-  protected:
-    TurretsShown() {
-        session.win.CurShapeNo = 1;
-        session.win.CurShapeCode = "A";
-        WriteTools('A', {Tool('A', "Diameter", {5, 5, 0, 0}, {{1, 10}}, {0}),
-                         Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}}, {0})});
-        WriteTurret("lkp", "PRODUCTION, 1\r\nSpare, 2\r\n******\r\n");
-        for (const char* ext : {"1", "2"}) {
-            WriteTurret(ext,
-                        core::TextFileBytes({"1,,,0,0,0,0,,1", "2,A,Diameter,12.7,12.7,0,0,0,2",
-                                             "3,,,0,0,0,0,,3", "4,,,0,0,0,0,,1",
-                                             "5,A,Diameter,13.7,13.7,0,0,0,4"}));
-        }
-    }
-};
+class TurretsShown : public ::testing::Test, public test::TurretFixture {};
 
-TEST_F(TurretsShown, TheEditListHasATurretsColumnWithTheStationsAsItsTooltip) {
+TEST_F(TurretsShown, TheTurretsColumnAndTheEditorsMark) {
+    session.win.CurShapeNo = 1;
+    session.win.CurShapeCode = "A";
+    WriteTools('A', {Tool('A', "Diameter", {5, 5, 0, 0}, {{1, 10}}, {0}),
+                     Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}}, {0})});
+    WriteTurret("lkp", "PRODUCTION, 1\r\nSpare, 2\r\n******\r\n");
+    for (const char* ext : {"1", "2"}) {
+        WriteTurret(ext, core::TextFileBytes({"1,,,0,0,0,0,,1", "2,A,Diameter,12.7,12.7,0,0,0,2",
+                                              "3,,,0,0,0,0,,3", "4,,,0,0,0,0,,1",
+                                              "5,A,Diameter,13.7,13.7,0,0,0,4"}));
+    }
     tools::ToolListPanel logic(session);
     ToolListPanel panel(session, logic);
     ASSERT_TRUE(logic.EditTool_Click());
@@ -54,6 +49,23 @@ TEST_F(TurretsShown, TheEditListHasATurretsColumnWithTheStationsAsItsTooltip) {
     }
     EXPECT_EQ(shown, "|\n2|PRODUCTION T2, Spare T2\n");
     EXPECT_TRUE(panel.findChild<QLabel*>("ListLabel")->text().endsWith("Turrets"));
+
+    // The turret editor marks a row not in the library.
+    turrets::TurretEditor editor(session, [] {});
+    TurretEditorPanel editorPanel(session, editor);
+    session.cmd.CurTurret = 1;
+    editor.Open(library::LoadTurret(session, 1), "PRODUCTION", 4);
+    editorPanel.ShowState();
+    auto* table = editorPanel.findChild<QTableWidget*>("TurretList");
+    QString tips;
+    for (int cell = 0; cell < 25; ++cell) {
+        tips += table->item(cell / 5, cell % 5)->toolTip() + "|";
+    }
+    EXPECT_EQ(tips, QString("|").repeated(20) + QString("Not in the library|").repeated(5));
+    const QImage mark = table->item(4, 0)->icon().pixmap(16).toImage();
+    EXPECT_EQ(mark,
+              editorPanel.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16).toImage());
+    EXPECT_NE(table->item(1, 0)->icon().pixmap(16).toImage(), mark);
 }
 
 TEST(QtQuestion, ShowsItsDetailAndDefaultButton) {
@@ -72,26 +84,6 @@ TEST(QtQuestion, ShowsItsDetailAndDefaultButton) {
         EXPECT_EQ(shown, QString("Update 2 Turret Station(s) ?|PRODUCTION T2, Spare T2|") +
                              (yesByDefault ? "Yes" : "No"));
     }
-}
-
-TEST_F(TurretsShown, TheTurretEditorMarksARowNotInTheLibrary) {
-    turrets::TurretEditor editor(session, [] {});
-    TurretEditorPanel panel(session, editor);
-    session.cmd.CurTurret = 1;
-    editor.Open(library::LoadTurret(session, 1), "PRODUCTION", 4);
-    panel.ShowState();
-    auto* table = panel.findChild<QTableWidget*>("TurretList");
-    QString tips;
-    for (int r = 0; r < 5; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            tips += table->item(r, c)->toolTip() + (c < 4 ? "|" : "\n");
-        }
-    }
-    EXPECT_EQ(tips, QString("||||\n").repeated(4) + QString("Not in the library|").repeated(4) +
-                        "Not in the library\n");
-    const QImage mark = table->item(4, 0)->icon().pixmap(16).toImage();
-    EXPECT_EQ(mark, panel.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16).toImage());
-    EXPECT_NE(table->item(1, 0)->icon().pixmap(16).toImage(), mark);
 }
 
 }  // namespace

@@ -27,26 +27,18 @@ TEST(StationHoldsTool, ByShapeDimensionsTextAndSpecialName) {
     }
 }
 
-class CrossReferenceOfTurrets : public ::testing::Test, public TurretFixture {
-  protected:
-    // A turret of the fixture's five stations: line k fills station k.
-    void WriteStations(const std::string& ext, const std::vector<std::string>& stations) {
-        std::vector<std::string> lines;
-        for (std::size_t k = 0; k < 5; ++k) {
-            lines.push_back(std::to_string(k + 1) + "," +
-                            (k < stations.size() ? stations[k] : ",,0,0,0,0,") + ",1");
-        }
-        WriteTurret(ext, core::TextFileBytes(lines));
-    }
-};
+class CrossReferenceOfTurrets : public ::testing::Test, public TurretFixture {};
 
 // The turrets that cannot be read are reported once each and left out.
 TEST_F(CrossReferenceOfTurrets, ListsHoldersInIndexAndStationOrderAndTheRowsNoToolHolds) {
     WriteTurret("lkp", "Alpha, 2\r\nbeta, 1 \r\nGone, 3\r\nShort, 4\r\n******\r\n");
-    WriteStations("1", {"A,Diameter,12.7,12.7,0,0,0", ",,0,0,0,0,", "B,Square,10,10,0,0,45",
-                        "A,Diameter,12.7,12.7,0,0,0", "A,Diameter,6,6,0,0,0"});
-    WriteStations("2",
-                  {"A,Diameter,5,5,0,0,0", "A,Diameter,12.7,12.7,0,0,0", "D,Rectangle,9,3,0,0,0"});
+    WriteTurret("1",
+                core::TextFileBytes({"1,A,Diameter,12.7,12.7,0,0,0,1", "2,,,0,0,0,0,,1",
+                                     "3,B,Square,10,10,0,0,45,1", "4,A,Diameter,12.7,12.7,0,0,0,1",
+                                     "5,A,Diameter,6,6,0,0,0,1"}));
+    WriteTurret("2", core::TextFileBytes(
+                         {"1,A,Diameter,5,5,0,0,0,1", "2,A,Diameter,12.7,12.7,0,0,0,1",
+                          "3,D,Rectangle,9,3,0,0,0,1", "4,,,0,0,0,0,,1", "5,,,0,0,0,0,,1"}));
     WriteTurret("4", "1,A,Diameter,5,5,0,0,0,1\r\n******\r\n");
 
     StandardTurrets read = ReadStandardTurrets(session);

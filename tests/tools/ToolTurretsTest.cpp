@@ -16,34 +16,28 @@
 namespace tooling::tools {
 namespace {
 
-// Turret "First" holds the 12.7 mm Diameter in T1 and T4, "Second" in T2 (written by another
-// program of the suite, with blanks and trailing zeros), "Other" holds the 5 mm one in T1.
-class ToolTurrets : public ::testing::Test, public test::TurretFixture {
-  protected:
-    ToolTurrets() {
-        session.win.CurShapeNo = 1;
-        session.win.CurShapeCode = "A";
-        WriteTools('A', {Tool('A', "Diameter", {5, 5, 0, 0}, {{1, 10}}, {0}),
-                         Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}}, {0}),
-                         Tool('A', "Diameter", {20, 20, 0, 0}, {{1, 10}}, {0})});
-        WriteTurret("lkp", "First, 1\r\nOther, 3\r\nSecond, 2\r\n******\r\n");
-        const auto turret = [](const std::string& first, const std::string& second,
-                               const std::string& fourth) {
-            return core::TextFileBytes({first, second, "3,,,0,0,0,0,,3", fourth, "5,,,0,0,0,0,,4"});
-        };
-        WriteTurret("1", turret("1,A,Diameter,12.7,12.7,0,0,0,1", "2,,,0,0,0,0,,2",
-                                "4,A,Diameter,12.7,12.7,0,0,0,1"));
-        WriteTurret("2", turret("1,,,0,0,0,0,,1", "2, A, Diameter, 12.70, 12.70, 0, 0, 0, 2",
-                                "4,,,0,0,0,0,,1"));
-        WriteTurret("3", turret("1,A,Diameter,5,5,0,0,0,1", "2,,,0,0,0,0,,2", "4,,,0,0,0,0,,1"));
-        ChangedFiles();
-    }
-};
+class ToolTurrets : public ::testing::Test, public test::TurretFixture {};
 
 // The Edit Tool list with a turret that cannot be read, then Edit Tool on the 12.7 mm Diameter
 // typing each size, answering the update question and with the turret file that contains
-// `locked` refusing to be written, then Delete Tool on two tools.
+// `locked` refusing to be written, then Delete Tool on two tools. Turret "First" holds the
+// 12.7 mm Diameter in T1 and T4, "Second" in T2 (written by another program of the suite, with
+// blanks and trailing zeros), "Other" holds the 5 mm one in T1.
 TEST_F(ToolTurrets, ListEditAndDeleteFollowTheTurrets) {
+    session.win.CurShapeNo = 1;
+    session.win.CurShapeCode = "A";
+    WriteTools('A', {Tool('A', "Diameter", {5, 5, 0, 0}, {{1, 10}}, {0}),
+                     Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}}, {0}),
+                     Tool('A', "Diameter", {20, 20, 0, 0}, {{1, 10}}, {0})});
+    const auto turret = [](const std::string& first, const std::string& second,
+                           const std::string& fourth) {
+        return core::TextFileBytes({first, second, "3,,,0,0,0,0,,3", fourth, "5,,,0,0,0,0,,4"});
+    };
+    WriteTurret("1", turret("1,A,Diameter,12.7,12.7,0,0,0,1", "2,,,0,0,0,0,,2",
+                            "4,A,Diameter,12.7,12.7,0,0,0,1"));
+    WriteTurret("2", turret("1,,,0,0,0,0,,1", "2, A, Diameter, 12.70, 12.70, 0, 0, 0, 2",
+                            "4,,,0,0,0,0,,1"));
+    WriteTurret("3", turret("1,A,Diameter,5,5,0,0,0,1", "2,,,0,0,0,0,,2", "4,,,0,0,0,0,,1"));
     WriteTurret("lkp", "First, 1\r\nOther, 3\r\nSecond, 2\r\nShort, 4\r\n******\r\n");
     WriteTurret("4", "1,,,0,0,0,0,,1\r\n******\r\n");
     ToolListPanel list(session);

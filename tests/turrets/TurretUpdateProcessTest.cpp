@@ -21,15 +21,6 @@ using test::TurretFixture;
 
 constexpr int kSteps = 60;
 
-struct Instance {
-    explicit Instance(const std::string& root) {
-        services.fs = test::UnflushedFileSystem();
-        TurretFixture::Open(session, root);
-    }
-    test::TestServices services;
-    core::Session session{services.services};
-};
-
 // The tool of updater `shape` after `step` steps: the Diameter grows from 10 mm, the Square
 // from 20 mm, by 0.5 mm a step.
 library::ToolRec StepTool(char shape, int step) {
@@ -38,22 +29,6 @@ library::ToolRec StepTool(char shape, int step) {
                                {{1, 10}});
 }
 
-// Moves the stations of its shape (args[1]) on, one step at a time; each step must find the
-// two stations the step before left.
-void Updater(ChildProcess&, const std::vector<std::string>& args) {
-    Instance instance(args[0]);
-    const char shape = args[1][0];
-    for (int step = 0; step < kSteps; ++step) {
-        const library::TurretUpdate update = library::UpdateHoldingStations(
-            instance.session, shape, StepTool(shape, step), StepTool(shape, step + 1));
-        if (update.stations != 2 || !update.failed.empty()) {
-            throw std::runtime_error("step " + std::to_string(step) + " moved " +
-                                     std::to_string(update.stations) + " stations");
-        }
-    }
-}
-const bool kUpdater = ChildProcess::Register("updater", Updater);
-
 // Turret 2 as the saver writes it the `n`th time: a Rectangle at an angle of n.
 std::vector<StationRow> SavedRows(const core::Session& session, int n) {
     std::vector<StationRow> rows = LoadTurret(session, 0);
@@ -61,13 +36,29 @@ std::vector<StationRow> SavedRows(const core::Session& session, int n) {
     return rows;
 }
 
-void Saver(ChildProcess&, const std::vector<std::string>& args) {
-    Instance instance(args[0]);
-    for (int n = 1; n <= kSteps; ++n) {
-        SaveTurret(instance.session, 2, SavedRows(instance.session, n));
+// Another instance on the folder args[0]. As "save" it saves turret 2 again and again; as a
+// shape code it moves the stations of that shape on one step at a time, each step finding the
+// two stations the step before left.
+void Worker(ChildProcess&, const std::vector<std::string>& args) {
+    test::TestServices services;
+    services.fs = test::UnflushedFileSystem();
+    core::Session session(services.services);
+    TurretFixture::Open(session, args[0]);
+    const char shape = args[1][0];
+    for (int step = 0; step < kSteps; ++step) {
+        if (args[1] == "save") {
+            SaveTurret(session, 2, SavedRows(session, step + 1));
+            continue;
+        }
+        const library::TurretUpdate update = library::UpdateHoldingStations(
+            session, shape, StepTool(shape, step), StepTool(shape, step + 1));
+        if (update.stations != 2 || !update.failed.empty()) {
+            throw std::runtime_error("step " + std::to_string(step) + " moved " +
+                                     std::to_string(update.stations) + " stations");
+        }
     }
 }
-const bool kSaver = ChildProcess::Register("turret saver", Saver);
+const bool kWorker = ChildProcess::Register("turret worker", Worker);
 
 class TurretUpdateProcesses : public ::testing::Test, public TurretFixture {};
 
@@ -84,9 +75,9 @@ TEST_F(TurretUpdateProcesses, TwoUpdatersAndASaverLoseNothing) {
     WriteTurret("3", turret("10", "20"));
     WriteTurret("2", TurretText(SavedRows(session, 0)));
 
-    ChildProcess diameters("updater", {dir.path(), "A"});
-    ChildProcess squares("updater", {dir.path(), "B"});
-    ChildProcess saver("turret saver", {dir.path()});
+    ChildProcess diameters("turret worker", {dir.path(), "A"});
+    ChildProcess squares("turret worker", {dir.path(), "B"});
+    ChildProcess saver("turret worker", {dir.path(), "save"});
     EXPECT_EQ(diameters.Wait() + squares.Wait() + saver.Wait(), 0);
     EXPECT_EQ(
         ReadTurret("1") + ReadTurret("3") + ReadTurret("2") + ReadTurret("lkp"),

@@ -29,7 +29,7 @@ TEST(StationHoldsTool, ByShapeDimensionsTextAndSpecialName) {
 
 class CrossReferenceOfTurrets : public ::testing::Test, public TurretFixture {};
 
-// The turrets that cannot be read are reported once each and left out.
+// The turrets that cannot be read are reported once each and left out; a router has none.
 TEST_F(CrossReferenceOfTurrets, ListsHoldersInIndexAndStationOrderAndTheRowsNoToolHolds) {
     WriteTurret("lkp", "Alpha, 2\r\nbeta, 1 \r\nGone, 3\r\nShort, 4\r\n******\r\n");
     WriteTurret("1",
@@ -62,6 +62,8 @@ TEST_F(CrossReferenceOfTurrets, ListsHoldersInIndexAndStationOrderAndTheRowsNoTo
     EXPECT_EQ(xref.Holders('B', 1), (std::vector<StationRef>{{1, 2}}));
     // The 6 mm Diameter is no tool of the library; the Rectangle's file was not looked at.
     EXPECT_EQ(xref.Strays(), (std::vector<StationRef>{{1, 4}}));
+    session.machine.RouterMachine = true;
+    EXPECT_TRUE(ReadStandardTurrets(session).turrets.empty());
 }
 
 }  // namespace

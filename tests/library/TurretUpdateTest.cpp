@@ -51,7 +51,6 @@ TEST_F(TurretUpdateOf, TheLibraryKeepsEachRewriteThatSucceededAndNamesTheTurrets
     EXPECT_EQ(update.stations, 3);
     EXPECT_EQ(update.failed, (std::vector<std::string>{"Locked", "Short"}));
     EXPECT_EQ(ChangedFiles(), "Shop.1:\n" + test::ShownBytes(ReadFile(kGolden + "expected.txt")));
-    EXPECT_TRUE(ui.events.empty());
 }
 
 }  // namespace

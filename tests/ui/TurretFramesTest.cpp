@@ -38,15 +38,7 @@ class TurretFramesTest : public ::testing::Test, public test::TurretFixture {
         return test::Find<Widget>(window, name);
     }
     // The frames the user sees, each as it shows, and the control with the focus.
-    std::string Shown() {
-        std::string shown = "shown:";
-        for (const char* name : {"NameFrame", "ListFrame", "TurretFrame"}) {
-            if (Find<QWidget>(name)->isVisible()) {
-                shown += " " + std::string(name) + " " + test::Shown(*Find<QWidget>(name));
-            }
-        }
-        return shown + " | focus " + window.focusWidget()->objectName().toStdString();
-    }
+    std::string Shown() const { return test::Shown(window); }
 
     QMainWindow window;
     TurretFrames* frames = nullptr;

@@ -8,6 +8,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 #include "core/Session.h"
@@ -81,11 +82,12 @@ class MainWindowTest : public ::testing::Test, public test::MainWindowFixture {
     // The window builds its tool list frame when a command first shows it.
     QTableView* List() const { return test::Find<QTableView>(*window, "ToolList"); }
     QGroupBox* ToolFrame() const { return test::Find<QGroupBox>(*window, "ToolFrame"); }
-    // The frame as it shows, and the control with the focus.
-    std::string Frame() const {
-        return ToolFrame() == nullptr || !ToolFrame()->isVisible()
+    // A frame as it shows, and the control with the focus.
+    std::string Frame(const char* name = "ToolFrame") const {
+        const auto* frame = test::Find<QWidget>(*window, name);
+        return frame == nullptr || !frame->isVisible()
                    ? "hidden"
-                   : test::Shown(*ToolFrame()) + " | focus " +
+                   : test::Shown(*frame) + " | focus " +
                          window->focusWidget()->objectName().toStdString();
     }
     std::string SettingsNumbers() {
@@ -351,16 +353,75 @@ TEST_F(MainWindowTest, TheLibraryEntriesTakeKeysClicksAndDoubleClicks) {
     EXPECT_FALSE(fixture.Exists("Data/Tools/Metric/Alpha.lkp"));
 }
 
-// The Standard Turrets menu runs the turret commands with the menus off meanwhile.
-TEST_F(MainWindowTest, TheStandardTurretsEntriesRunTheTurretCommands) {
+// The Standard Turrets entries run the turret frames, with the menus off meanwhile.
+TEST_F(MainWindowTest, CreateFillSaveAndEditATurret) {
+    const auto turrets = [&] { return Frame("TurretFrames"); };
     Action("TurretItem1")->trigger();
-    QWidget* nameFrame = test::Find<QWidget>(*window, "NameFrame");
-    seen << (nameFrame->isVisible() ? "shown " : "hidden ") + test::Shown(*nameFrame)
-         << MenusAndStatus();
-    Click(*window, "NameCncl");
-    seen << (nameFrame->isVisible() ? "shown" : "hidden") << MenusAndStatus();
+    seen << turrets() << MenusAndStatus();
+    QTest::keyClicks(test::Find<QLineEdit>(*window, "NameBox"), "Front, Row");
+    seen << fixture.ui().events;
+    QTest::keyClick(test::Find<QLineEdit>(*window, "NameBox"), Qt::Key_Return);
+    seen << turrets();
+
+    auto* table = test::Find<QTableWidget>(*window, "TurretList");
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(1, 2)).center());
+    test::WithModal(
+        [&](QWidget& dialog) {
+            seen << test::Shown(dialog);
+            test::Find<QComboBox>(dialog, "ShapeList")->setCurrentIndex(1);
+            test::Find<QComboBox>(dialog, "SizeList")->setCurrentIndex(0);
+            test::Find<QComboBox>(dialog, "AngList")->setCurrentIndex(1);
+            seen << test::Shown(dialog);
+            EXPECT_TRUE(test::Find<QPushButton>(dialog, "InptOk")->isDefault());
+            Click(dialog, "InptOk");
+        },
+        [&] { Click(*window, "Selectool"); });
+    test::WithModal([&](QWidget& dialog) { Click(dialog, "InptCncl"); },
+                    [&] { emit table->cellDoubleClicked(2, 0); });
+
+    // Back from the dialog, the window is active again.
+    QApplication::setActiveWindow(window.get());
+    seen << turrets();
+    QTest::keyClick(table, Qt::Key_Return);
+    seen << turrets() << MenusAndStatus() << test::ReadFile(session().lib.TurretLibPrefix + "lkp")
+         << test::ReadFile(session().lib.TurretLibPrefix + "1");
+
     Action("TurretItem3")->trigger();
-    seen << fixture.ui().events << MenusAndStatus();
+    seen << turrets();
+    QTest::keyClick(test::Find<QListWidget>(*window, "ListSngl"), Qt::Key_Enter);
+    seen << turrets();
+    QTest::keyClick(table, Qt::Key_Escape);
+    seen << turrets() << MenusAndStatus();
+}
+
+TEST_F(MainWindowTest, PrintAndPreviewTheChosenTurretThenDeleteBoth) {
+    const std::string prefix = session().lib.TurretLibPrefix;
+    test::WriteFile(prefix + "lkp", "Aft, 2\r\nFront, 1\r\n******\r\n");
+    test::WriteFile(prefix + "1", test::ReadFile(prefix + "0"));
+    test::WriteFile(prefix + "2", test::ReadFile(prefix + "0"));
+    const auto turrets = [&] { return Frame("TurretFrames"); };
+    Action("TurretItem5")->trigger();
+    seen << turrets();
+    // Preview shows the chosen turret's sheet without printing it, and the list stays up.
+    test::WithModal(
+        [&](QWidget& preview) {
+            seen << "preview pages: " +
+                        std::to_string(preview.findChild<QPrintPreviewWidget*>()->pageCount());
+        },
+        [&] { Click(*window, "PreviewBttn"); });
+    EXPECT_TRUE(Page().ops.empty());
+    seen << turrets();
+    Click(*window, "ListOk");
+    seen << turrets() << Page().ops << fixture.ui().events;
+
+    Action("TurretItem4")->trigger();
+    auto* list = test::Find<QListWidget>(*window, "ListMult");
+    test::ClickRow(*list, 0);
+    test::ClickRow(*list, 1);
+    fixture.ui().answers = {true};
+    Click(*window, "ListOk");
+    seen << fixture.ui().events << turrets() << MenusAndStatus() << test::ReadFile(prefix + "lkp");
 }
 
 }  // namespace

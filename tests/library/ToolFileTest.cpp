@@ -48,6 +48,17 @@ std::string Drawing(float x, float y, std::size_t size = 518) {
     return bytes;
 }
 
+// The text of the refusal that `run` throws, or "no refusal".
+template <typename Run>
+std::string RefusalOf(Run run) {
+    try {
+        run();
+    } catch (const ToolFileRefusal& refusal) {
+        return refusal.what();
+    }
+    return "no refusal";
+}
+
 DefaultToolRec Default(std::int16_t recordNo, char shape) {
     DefaultToolRec rec;
     rec.recordNo = recordNo;
@@ -214,12 +225,10 @@ TEST_F(ToolFileTest, AnEditRefusesWhenTheRecordNoLongerHoldsTheLoadedTool) {
     const std::string before = test::ReadFile(Path("B"));
     // Record 2 now holds another tool, record 3 none.
     for (const std::int16_t old : {2, 3, 0}) {
-        try {
-            ReplaceTool(session, 'B', Tool('B', 7, 4), old, Tool('B', 20, 2));
-            ADD_FAILURE() << "replaced record " << old;
-        } catch (const ToolFileRefusal& refusal) {
-            EXPECT_STREQ(refusal.what(), "Tool Has Been Changed By Another User !");
-        }
+        EXPECT_EQ(
+            RefusalOf([&] { ReplaceTool(session, 'B', Tool('B', 7, 4), old, Tool('B', 20, 2)); }),
+            "Tool Has Been Changed By Another User !")
+            << old;
     }
     EXPECT_EQ(test::ReadFile(Path("B")), before);
     EXPECT_EQ(DefaultNumbers(), "1B - - -");
@@ -231,12 +240,8 @@ TEST_F(ToolFileTest, AFullFileRefusesOneMoreToolAndStaysAsItIs) {
         bytes += ToolRecBytes(Tool('A', 1.0F + static_cast<float>(i) / 100.0F, i));
     }
     test::WriteFile(Path("A"), bytes);
-    try {
-        InsertTool(session, 'A', Tool('A', 5, 99999), 0);
-        ADD_FAILURE() << "stored one tool more";
-    } catch (const ToolFileRefusal& refusal) {
-        EXPECT_STREQ(refusal.what(), "The Tool File Is Full !");
-    }
+    EXPECT_EQ(RefusalOf([&] { InsertTool(session, 'A', Tool('A', 5, 99999), 0); }),
+              "The Tool File Is Full !");
     EXPECT_EQ(test::ReadFile(Path("A")), bytes);
     // Replacing one keeps the count.
     EXPECT_EQ(InsertTool(session, 'A', Tool('A', 500, 99999), 1), kMaxToolRecords);

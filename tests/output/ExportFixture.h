@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/Session.h"
-#include "library/ToolRec.h"
 #include "platform/Services.h"
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
@@ -15,6 +14,7 @@
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/RecordingPage.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ToolRows.h"
 
 namespace tooling::test {
 
@@ -49,18 +49,8 @@ class ExportFixture {
         session.inst.ProgramDir = dir.path() + Native("Program/");
         session.machine.MachineDataPrefix = dir.path() + Native("Data/M1.");
         session.lib.ToolLibPrefix = dir.path() + Native("Tools/Shop.");
-        std::string tools;
-        for (const std::string name :
-             {"A/B", "CORNER NOTCH 12", "FLANGE", "LOGO", "NOT INDEXED", "VENT"}) {
-            library::ToolRec rec;
-            rec.Shape = 'S';
-            rec.Descr = library::PaddedDescr(name);
-            rec.Dims = {20, 20, 0, 0};
-            rec.Stns[0] = {static_cast<std::int16_t>(name == "LOGO" ? 0 : 1), 10};
-            rec.SettingsNo = 1;
-            tools += library::ToolRecBytes(rec);
-        }
-        WriteFile(Tool("S"), tools);
+        WriteToolFiles(session.lib.ToolLibPrefix,
+                       ToolRowsOf(std::string(TOOLING_GOLDEN_DIR) + "/tools/Export.txt"));
         WriteFile(Tool("lkp"),
                   "CORNER NOTCH 12,1\r\nFLANGE,3\r\nLOGO,4\r\nVENT,5\r\nA/B,6\r\n******\r\n");
         for (const char* number : {"3", "4", "5", "6"}) {

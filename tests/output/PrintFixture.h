@@ -8,7 +8,6 @@
 
 #include "core/Session.h"
 #include "core/Text.h"
-#include "library/ToolRec.h"
 #include "platform/Services.h"
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
@@ -16,6 +15,7 @@
 #include "tests/support/GoldenText.h"
 #include "tests/support/RecordingPage.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ToolRows.h"
 
 namespace tooling::test {
 
@@ -41,33 +41,10 @@ class PrintFixture {
         }
     }
 
-    // A tool in the station types given (each with its kind from the table above) at the angles
-    // given.
-    library::ToolRec Tool(std::array<float, 4> dims, std::vector<int> types,
-                          std::vector<float> angles = {}) const {
-        library::ToolRec rec;
-        rec.Dims = dims;
-        for (std::size_t i = 0; i < types.size(); ++i) {
-            const auto type = static_cast<std::size_t>(types[i]);
-            rec.Stns[i] = {static_cast<std::int16_t>(types[i]),
-                           session.machine.StationTable[type].kind};
-        }
-        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
-        return rec;
-    }
-    library::ToolRec Special(const std::string& name, std::vector<int> types) const {
-        library::ToolRec rec = Tool({10, 10, 0, 0}, std::move(types), {0});
-        rec.Descr = library::PaddedDescr(name);
-        return rec;
-    }
-
-    void WriteTools(char code, const std::vector<library::ToolRec>& recs) const {
-        std::string bytes;
-        for (library::ToolRec rec : recs) {
-            rec.Shape = code;
-            bytes += library::ToolRecBytes(rec);
-        }
-        WriteFile(session.lib.ToolLibPrefix + code, bytes);
+    // Writes the tool files of the library from the data file golden/tools/<name>.txt.
+    void WriteToolRows(const std::string& name) const {
+        WriteToolFiles(session.lib.ToolLibPrefix,
+                       ToolRowsOf(std::string(TOOLING_GOLDEN_DIR) + "/tools/" + name + ".txt"));
     }
 
     // What the prints since the last call did, as transcript lines under `title`: the printer's

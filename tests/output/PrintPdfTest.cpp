@@ -63,7 +63,7 @@ class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
 TEST_F(PrintPdfTest, AListAndATurretHoldTheLinesOfTheRecording) {
     // A list from a landscape printer, on upright pages: the heading, the column titles and the
     // two tools.
-    WriteTools('B', {Tool({30, 10.5F, 2, 3}, {1}, {0, 90}), Tool({40, 15, 2.5F, 4}, {2, 3}, {0})});
+    WriteToolRows("PrintPdfTest");
     const std::string summary = ExpectRecordedLines(platform::Orientation::Landscape, 4,
                                                     [](core::Session& s) { PrintToolList(s, 2); });
     EXPECT_TRUE(summary.starts_with("[portrait]")) << summary;

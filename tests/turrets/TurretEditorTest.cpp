@@ -11,9 +11,7 @@ namespace {
 class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
   protected:
     TurretEditorTest() {
-        WriteTools('A', {Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}, {3, 20}}, {0})});
-        WriteTools('B', {Tool('B', "Square", {10, 10, 0, 0}, {{2, 11}, {3, 20}}, {0, 22.5F})});
-        WriteTools('S', {Tool('S', "Logo Punch", {25.5F, 30, 0, 0}, {{4, 12}}, {90})});
+        WriteToolRows("TurretEditorTest");
         log = ChangedFiles();
     }
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/FileError.h"
+#include "tests/support/DataRows.h"
 #include "tests/turrets/TurretFixture.h"
 
 namespace tooling::turrets {
@@ -16,7 +17,7 @@ using test::TurretFixture;
 std::string Listing(const std::vector<TurretEntry>& entries) {
     std::string text;
     for (const TurretEntry& entry : entries) {
-        text += (text.empty() ? "" : "|") + entry.name + "=" + std::to_string(entry.number);
+        text += (text.empty() ? "" : ";") + entry.name + "=" + std::to_string(entry.number);
     }
     return text;
 }
@@ -30,49 +31,18 @@ std::string ErrorOf(const std::function<void()>& run) {
     return "no error";
 }
 
-TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsIt) {
-    const std::string rows[][2] = {
-        {"******\r\n", ""},
-        {"", ""},
-        {"FRONT, 3 \r\nBack, 1 \r\n******\r\n", "FRONT=3|Back=1"},
-        {"  Front Row  ,  7  \r\n******\r\n", "Front Row=7"},
-        {"Zero, 0 \r\nNeg, -3\r\nA, 2 \r\n******\r\n", "A=2"},
-        {"Big, 40000\r\nHalf, 2.5\r\nOdd, 3.5\r\n******\r\n", "Half=2|Odd=4"},
-        {"A, 1\r\nbroken\r\nB, 2\r\n******\r\n", "A=1"},
-        {"A, 1\r\n\r\nB, 2\r\n******\r\n", "A=1"},
-        {"A, 1\r\n  ******  \r\nB, 2\r\n******\r\n", "A=1"},
-        {"A, 1\r\nB, 2\r\n", "A=1"},
-        {"A, 1\nB, 2\n******", "A=1|B=2"},
-        {"A,B, 4\r\nC, 5\r\n******\r\n", "C=5"}};
-    for (const auto& [bytes, listed] : rows) {
-        EXPECT_EQ(Listing(ParseTurretIndex(bytes)), listed) << bytes;
+TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsItAndRewritesKeepWhatItSkips) {
+    const std::string data = std::string(TOOLING_GOLDEN_DIR) + "/TurretIndex/";
+    for (const test::DataRow& row : test::ReadDataRows(data + "Listings.txt")) {
+        EXPECT_EQ(Listing(ParseTurretIndex(row.fields.at(0))), row.fields.at(1)) << row.line;
     }
-}
-
-TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
-    struct Row {
-        std::string before, name;
-        std::int16_t number;  // 0: remove `remove` instead
-        std::int16_t remove;
-        std::string after;
-    };
-    const std::string betaGamma = "Beta, 2 \r\nGamma, 1 \r\n******\r\n";
-    const Row rows[] = {
-        {betaGamma, "alpha", 3, 0, "alpha, 3 \r\nBeta, 2\r\nGamma, 1\r\n******\r\n"},
-        {betaGamma, "ZED", 3, 0, "Beta, 2\r\nGamma, 1\r\nZED, 3 \r\n******\r\n"},
-        {betaGamma, "  beta  ", 4, 0, "Beta, 2\r\nbeta, 4 \r\nGamma, 1\r\n******\r\n"},
-        {"******\r\n", "Only", 1, 0, "Only, 1 \r\n******\r\n"},
-        {"Zero, 0 \r\nB, 2 \r\n******\r\n", "A", 1, 0, "A, 1 \r\nZero, 0\r\nB, 2\r\n******\r\n"},
-        {"A, 1\r\nbroken\r\nC, 3\r\n******\r\n", "B", 2, 0, "A, 1\r\nB, 2 \r\nC, 3\r\n******\r\n"},
-        {"A, 1\r\nC, 3\r\n", "B", 2, 0, "A, 1\r\nB, 2 \r\n******\r\n"},
-        {"A, 1\r\nB, 2\r\nC, 2\r\nZero, 0\r\n******\r\n", "", 0, 2,
-         "A, 1\r\nZero, 0\r\n******\r\n"},
-        {"A, 1\r\nbroken\r\nC, 3\r\n\r\nD, 4\r\n******\r\n", "", 0, 1, "C, 3\r\n******\r\n"},
-        {"A, 1\r\nBig, 40000\r\n******\r\n", "", 0, 1, "Big, 40000\r\n******\r\n"}};
-    for (const Row& row : rows) {
-        const std::string after = row.number != 0 ? IndexWithEntry(row.before, row.name, row.number)
-                                                  : IndexWithout(row.before, row.remove);
-        EXPECT_EQ(after, row.after) << row.before;
+    for (const test::DataRow& row : test::ReadDataRows(data + "Rewrites.txt")) {
+        const auto& [before, name, number, after] =
+            std::tie(row.fields.at(0), row.fields.at(1), row.fields.at(2), row.fields.at(3));
+        const auto no = static_cast<std::int16_t>(test::NumberOf(number));
+        EXPECT_EQ(test::IsNone(name) ? IndexWithout(before, no) : IndexWithEntry(before, name, no),
+                  after)
+            << row.line;
     }
 }
 

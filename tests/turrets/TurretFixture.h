@@ -19,6 +19,7 @@
 #include "tests/support/GoldenText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
+#include "tests/support/ToolRows.h"
 #include "turrets/TrtTol.h"
 #include "turrets/TurretEditor.h"
 
@@ -112,6 +113,15 @@ class TurretFixture {
             bytes += library::ToolRecBytes(rec);
         }
         WriteFile(session.lib.ToolLibPrefix + std::string(1, shape), bytes);
+    }
+
+    // The tool records of the data file golden/tools/<name>.txt.
+    static std::vector<library::ToolRec> ToolRows(const std::string& name) {
+        return ToolRowsOf(std::string(TOOLING_GOLDEN_DIR) + "/tools/" + name + ".txt");
+    }
+    // Writes the tool files of the library from that data file.
+    void WriteToolRows(const std::string& name) {
+        WriteToolFiles(session.lib.ToolLibPrefix, ToolRows(name));
     }
 
     // The library's turret files that changed since the last call, as transcript lines: each new

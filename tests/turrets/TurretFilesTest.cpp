@@ -123,32 +123,10 @@ TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
     EXPECT_FALSE(FileExists(Turret("1")));
 }
 
-TEST_F(TurretFiles, IndexAndFilesChangeTogether) {
-    std::string log = ChangedFiles();
-    std::vector<StationRow> rows = LoadTurret(session, 0);
-    rows[1] = {2, "B", "Square", {10, 0, 0, 0}, "45", 2};
-    const auto step = [&](const std::string& title, int number) {
-        log += "== " + title + ": " + std::to_string(number) + "\n" + ChangedFiles();
-    };
-    step("Front saved new", SaveNewTurret(session, "Front", rows));
-    step("Back saved new", SaveNewTurret(session, "Back", LoadTurret(session, 0)));
-    EXPECT_EQ(LoadTurret(session, 1), rows);
-    step("1 duplicated as Copy", DuplicateTurret(session, 1, "Copy", 0));
-    // Onto an existing turret: its file is replaced, its index line stays as it was.
-    step("1 duplicated onto 2 as BACK", DuplicateTurret(session, 1, "BACK", 2));
-    step("1 duplicated onto itself", DuplicateTurret(session, 1, "Front", 1));
-    DeleteTurret(session, 2);
-    step("2 deleted", 0);
-    step("Middle saved new", SaveNewTurret(session, "Middle", rows));
-    InsertTurretEntry(session, " alpha ", 9);
-    step("alpha inserted as", 9);
-    RemoveTurretEntry(session, 3);
-    step("the entry removed of", 3);
-    for (const std::string name : {"front", " Middle ", "ALPHA", "back"}) {
-        const std::optional<std::int16_t> found = FindTurret(session, name);
-        log += "find \"" + name + "\": " + (found ? std::to_string(*found) : "none") + "\n";
-    }
-    ExpectTranscript(log);
+TEST_F(TurretFiles, FindsATurretByItsTrimmedName) {
+    WriteTurret("lkp", "Front, 1\r\nMiddle, 3\r\n******\r\n");
+    EXPECT_EQ(FindTurret(session, " middle "), std::optional<std::int16_t>(3));
+    EXPECT_EQ(FindTurret(session, "Back"), std::nullopt);
 }
 
 }  // namespace

@@ -115,41 +115,26 @@ TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
     Select(2);
     editor.Selectool_Click(Dialog(1, 0, -1, -1));
     Step("the Square chosen again in the index station");
-    ExpectTranscript(log);
-}
-
-TEST_F(TurretEditorTest, RemoveClearsARowAndNothingElseChangesItsRowsOrTheFiles) {
-    WriteTurret("lkp", "Front, 1 \r\n******\r\n");
-    WriteTurret("1",
-                "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2,B,Square,10,10,0,0,45,2\r\n"
-                "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
-    session.cmd.CurTurret = 1;
-    Step("turret 1");
-    for (const bool ok : {false, true}) {
-        editor.Open(LoadTurret(session, 1), "Front", 3);
-        Select(1);
-        editor.Removetool_Click();
-        Step("station 2's tool removed");
-        ok ? editor.TurretOk_Click() : editor.TurretCncl_Click();
-        Step(ok ? "Ok" : "Cancel");
+    // Only a valid pick of a shape for the station's type fills a row.
+    for (const auto& [valid, shape] : {std::pair(0, 'B'), {-1, ' '}, {-1, 'B'}}) {
+        const PickedTool square{
+            static_cast<std::int16_t>(valid), shape, "Square", {10, 10, 0, 0}, 2, 11};
+        for (const int line : {0, 1}) {
+            Select(line);
+            editor.Selectool_Click([&](std::int16_t) { return square; });
+        }
+        Step("a pick of validity " + std::to_string(valid) + ", shape '" + shape +
+             "' and station type 2 for stations 1 and 2");
     }
-    // The removed row reads back as an empty station.
-    EXPECT_EQ(LoadTurret(session, 1)[1], (StationRow{2, "", "", {}, "0", 2}));
-    editor.Open(LoadTurret(session, 1), "Front", 3);
-    PickedTool square{-1, 'B', "Square", {10, 10, 0, 0}, 2, 11};
-    const auto picks = [&](std::int16_t) { return square; };
-    for (const int line : {0, 1}) {
-        Select(line);
-        editor.Selectool_Click(picks);
-    }
-    square.shape = ' ';
-    Select(3);
-    editor.Selectool_Click(picks);
-    Step("a Square of station type 2 picked for stations 1 and 2, no shape for 4");
+    Select(4);
+    editor.Removetool_Click();
+    Step("station 5's tool removed");
     std::filesystem::remove(test::PathOf(Turret("lkp")));
     session.cmd.CurTurret = 0;
     editor.TurretOk_Click();
     Step("Ok as a new turret without an index");
+    editor.TurretCncl_Click();
+    Step("Cancel");
     ExpectTranscript(log);
 }
 

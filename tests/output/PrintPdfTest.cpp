@@ -11,7 +11,7 @@
 #include "output/ToolListPrint.h"
 #include "output/TurretPrint.h"
 #include "platform/qt/QtTextPage.h"
-#include "tests/output/PrintFixture.h"
+#include "tests/output/OutputFixture.h"
 #include "tests/support/PdfText.h"
 
 namespace tooling::output {

@@ -5,7 +5,7 @@
 #include "core/TextFile.h"
 #include "output/ToolListPrint.h"
 #include "output/TurretPrint.h"
-#include "tests/output/PrintFixture.h"
+#include "tests/output/OutputFixture.h"
 
 namespace tooling::output {
 namespace {

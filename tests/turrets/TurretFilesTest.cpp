@@ -14,6 +14,8 @@ namespace {
 using test::FileExists;
 using test::TurretFixture;
 
+const std::string kData = std::string(TOOLING_GOLDEN_DIR) + "/TurretFiles/";
+
 std::string Listing(const std::vector<TurretEntry>& entries) {
     std::string text;
     for (const TurretEntry& entry : entries) {
@@ -32,11 +34,10 @@ std::string ErrorOf(const std::function<void()>& run) {
 }
 
 TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsItAndRewritesKeepWhatItSkips) {
-    const std::string data = std::string(TOOLING_GOLDEN_DIR) + "/TurretIndex/";
-    for (const test::DataRow& row : test::ReadDataRows(data + "Listings.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(kData + "IndexListings.txt")) {
         EXPECT_EQ(Listing(ParseTurretIndex(row.fields.at(0))), row.fields.at(1)) << row.line;
     }
-    for (const test::DataRow& row : test::ReadDataRows(data + "Rewrites.txt")) {
+    for (const test::DataRow& row : test::ReadDataRows(kData + "IndexRewrites.txt")) {
         const auto& [before, name, number, after] =
             std::tie(row.fields.at(0), row.fields.at(1), row.fields.at(2), row.fields.at(3));
         const auto no = static_cast<std::int16_t>(test::NumberOf(number));
@@ -49,19 +50,14 @@ TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsItAndRewritesKeepWhatIt
 class TurretFiles : public ::testing::Test, public TurretFixture {};
 
 TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
-    const std::pair<std::vector<std::string>, int> rows[] = {
-        {{}, 1},
-        {{"Shop.1", "Shop.2", "Shop.3"}, 4},
-        {{"Shop.1", "Shop.3"}, 2},
-        {{"SHOP.1", "shop.2"}, 3},
-        {{"Shop.01", "Shop.1 ", "Shop.x1", "Other.1", "Shop.1.bak", "Shop.lkp"}, 1},
-        {{"Shop.1", "Shop.32768", "Shop.99999"}, 2}};
-    for (const auto& [files, expected] : rows) {
+    for (const test::DataRow& row : test::ReadDataRows(kData + "FreeNumbers.txt")) {
         TurretFixture fixture;
-        for (const std::string& file : files) {
-            test::WriteFile(library::TurretFolder(fixture.session) + file, "x");
+        for (const std::string& file : test::Split(row.fields.at(0), ',')) {
+            if (!file.empty()) {
+                test::WriteFile(library::TurretFolder(fixture.session) + file, "x");
+            }
         }
-        EXPECT_EQ(FreeTurretNo(fixture.session), expected) << ::testing::PrintToString(files);
+        EXPECT_EQ(FreeTurretNo(fixture.session), test::NumberOf(row.fields.at(1))) << row.line;
     }
 }
 
@@ -95,21 +91,11 @@ TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
 }
 
 TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
-    const std::string five = "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n";
-    const std::pair<std::string, std::string> rows[] = {
-        {five + "******\r\n", "the file holds 3 station lines; the machine has 5 stations"},
-        {five, "the file holds 3 station lines; the machine has 5 stations"},
-        {"", "the file holds 0 station lines; the machine has 5 stations"},
-        {five + "4,,,0,0,0,0,1\r\n5,,,0,0,0,0,,4\r\n******\r\n",
-         "line 4 has fewer than nine fields"},
-        {five + "\r\n5,,,0,0,0,0,,4\r\n******\r\n", "line 4 has fewer than nine fields"},
-        {five + "40000,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n",
-         "the station number of line 4: \"40000\" is outside -32768 to 32767"},
-    };
-    for (const auto& [bytes, what] : rows) {
-        WriteTurret("4", bytes);
-        EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 4); }), "\"" + Turret("4") + "\": " + what)
-            << bytes;
+    for (const test::DataRow& row : test::ReadDataRows(kData + "BadTurretFiles.txt")) {
+        WriteTurret("4", row.fields.at(0));
+        EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 4); }),
+                  "\"" + Turret("4") + "\": " + row.fields.at(1))
+            << row.line;
     }
     EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 8); }), "\"" + Turret("8") + "\": file not found");
     std::filesystem::remove(Turret("lkp"));

@@ -47,24 +47,7 @@ class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
 };
 
 TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
-    const std::vector<StationRow> rows = {
-        {1, "A", "Diameter", {12.7, 12.7, 0, 0}, "0", 1},
-        {2, "B", "Square", {10, 10, 0, 0}, "45", 2},
-        {3, "C", "Rad-Square", {10, 10, 0, 2}, "idx", 3},
-        {4, "D", "Rectangle", {20, 10, 0, 0}, "90", 1},
-        {5, "E", "Rad-Rect", {20, 10, 0, 2.5}, "0", 4},
-        {1, "F", "Obround", {20, 10, 0, 0}, "0", 1},
-        {1, "G", "Single-D", {12, 10, 0, 0}, "0", 1},
-        {1, "H", "Double-D", {12, 8, 0, 0}, "0", 1},
-        {1, "I", "Cannon-D", {12, 9, 0, 0}, "0", 1},
-        {1, "J", "Hexagon", {10, 11.547, 0, 0}, "30", 1},
-        {1, "K", "Keyway", {25.4, 10, -4, 0}, "0", 1},
-        {1, "L", "Louvre", {30, 6, 0, 0}, "0", 1},
-        {1, "M", "Cruciform", {30, 30, 5, 1.5}, "0", 1},
-        {1, "S", "Logo Punch", {25, 30, 0, 0}, "90", 1},
-        {1, "X", "Unknown", {5, 0, 0, 0}, "45", 1},
-        {9, "", "", {}, "7", 0},
-    };
+    const std::vector<StationRow> rows = StationRows("EveryShape");
     editor.Open(rows, " Front ", 3);
     Step("every shape");
     session.machine.ImperialDisplay = true;

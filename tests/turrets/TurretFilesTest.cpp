@@ -63,20 +63,9 @@ TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
 
 TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
     std::string log = ChangedFiles();
-    const double third = 1.0 / 3.0;
-    SaveTurret(session, 7,
-               {{1, "B", "Square", {10, 0, 0, 0}, "45", 1},
-                {2, "", "", {}, "", 2},
-                {3, "D", "Rectangle", {20, 12.7, 0, 0}, " idx ", 3},
-                {4, " ", std::string(12, ' '), {}, " ", 1},
-                {5, "A", "Diameter", {third, third, 0, 0}, "", 4},
-                {9, "K", "Keyway", {25.4, 10, -4, 0}, "22.5", 1}});
+    SaveTurret(session, 7, StationRows("Saved"));
     log += "== saved as 7\n" + ChangedFiles();
-    WriteTurret("2",
-                "1, , , 0, 0, 0, 0, , 0\r\n2,B,Square,10,0,0,0,45,7\r\n"
-                "  9 ,  D , Rectangle , 20.5,12.7,0,0, 90 ,3\r\n"
-                "4, ,            ,0,0,0,0,0,1\r\n5,S,Logo Punch,25,30,0,0,0,4,extra\r\n"
-                "6,A,Diameter,5,5,0,0,0,1\r\n******\r\n");
+    WriteTurret("2", test::ReadFile(kData + "Shop.2"));
     for (const std::int16_t number : {2, 0}) {
         log += "== loaded " + std::to_string(number) + "\n";
         for (const StationRow& row : LoadTurret(session, number)) {

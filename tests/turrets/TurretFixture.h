@@ -124,6 +124,23 @@ class TurretFixture {
         WriteToolFiles(session.lib.ToolLibPrefix, ToolRows(name));
     }
 
+    // The station rows of the data file golden/rows/<name>.txt.
+    static std::vector<library::StationRow> StationRows(const std::string& name) {
+        std::vector<library::StationRow> rows;
+        for (const DataRow& row :
+             ReadDataRows(std::string(TOOLING_GOLDEN_DIR) + "/rows/" + name + ".txt")) {
+            const std::vector<std::string>& f = row.fields;
+            const std::vector<double> dims = NumbersOf(f.at(3));
+            rows.push_back({static_cast<std::int16_t>(NumberOf(f.at(0))),
+                            f.at(1),
+                            f.at(2),
+                            {dims.at(0), dims.at(1), dims.at(2), dims.at(3)},
+                            f.at(4),
+                            static_cast<std::int16_t>(NumberOf(f.at(5)))});
+        }
+        return rows;
+    }
+
     // The library's turret files that changed since the last call, as transcript lines: each new
     // or changed file with its bytes, each removed one by name.
     std::string ChangedFiles() {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/TextFile.h"
 #include "output/ToolListPrint.h"
 #include "output/TurretPrint.h"
 #include "platform/qt/QtTextPage.h"
@@ -68,10 +67,8 @@ TEST_F(PrintPdfTest, AListAndATurretHoldTheLinesOfTheRecording) {
                                                     [](core::Session& s) { PrintToolList(s, 2); });
     EXPECT_TRUE(summary.starts_with("[portrait]")) << summary;
     session.machine.StationCount = 4;
-    test::WriteFile(
-        session.lib.TurretLibPrefix + "2",
-        core::TextFileBytes({"1,A,Diameter,12.7,0,0,0,0,1", "2,D,Rectangle,10,5,0,0,90,2",
-                             "3, , , 0, 0, 0, 0, , 0", "4,S,CORNER NOTCH 12,12,12,0,0,idx,3"}));
+    test::WriteFile(session.lib.TurretLibPrefix + "2",
+                    test::ReadFile(std::string(TOOLING_GOLDEN_DIR) + "/PrintPdfTest/Shop.2"));
     ExpectRecordedLines(platform::Orientation::Portrait, 6,
                         [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
 }

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/TextFile.h"
 #include "output/ToolListPrint.h"
 #include "output/TurretPrint.h"
 #include "tests/output/OutputFixture.h"
@@ -56,20 +55,12 @@ TEST_F(PrintTest, PrintsEachShapesRealToolsAndAFailureSetsTheOrientationBack) {
 // fewer station lines than the machine has stations, turret 2 a line short of fields, and there
 // is no turret 9.
 TEST_F(PrintTest, PrintsTheNameThenOneLinePerStationOfTheMachine) {
-    std::vector<std::string> front = {"1,A,Diameter,12.7,0,0,0,0,1",
-                                      "2,D,Rectangle,10,5,0,0,90,2",
-                                      "3,S,CORNER NOTCH 12,12,12,0,0,idx,3",
-                                      "4, , , 0, 0, 0, 0, , 0",
-                                      "5, ,            ,0,0,0,0,0,1",
-                                      "6,K,Keyway,25.4,12.7,-6.35,0,45,2",
-                                      "7,M,Cruciform,50.8,50.8,3.175,1.5875,0,1",
-                                      "8,B,Square,20,0,0,0,45,1"};
     session.machine.StationCount = 7;
-    test::WriteFile(session.lib.TurretLibPrefix + "3", core::TextFileBytes(front));
-    test::WriteFile(session.lib.TurretLibPrefix + "1",
-                    core::TextFileBytes({front.begin(), front.begin() + 2}));
-    front[1] = "2,D,Rectangle,10,5,0,0,90";
-    test::WriteFile(session.lib.TurretLibPrefix + "2", core::TextFileBytes(front));
+    for (const std::string number : {"1", "2", "3"}) {
+        test::WriteFile(
+            session.lib.TurretLibPrefix + number,
+            test::ReadFile(std::string(TOOLING_GOLDEN_DIR) + "/PrintTest/Shop." + number));
+    }
 
     std::string printed = Turret(3, "  Front Set ", Orientation::Portrait, "metric");
     session.machine.ImperialDisplay = true;

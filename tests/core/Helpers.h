@@ -1,8 +1,6 @@
 #pragma once
 
-#include <algorithm>
 #include <filesystem>
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,23 +13,17 @@
 
 namespace tooling::test {
 
-// Every file and folder under `root`, as test::Snapshot names them.
-inline std::set<std::string> Tree(const std::string& root) {
-    std::set<std::string> entries;
-    for (const auto& entry : Snapshot(root)) {
-        entries.insert(entry.first);
-    }
-    return entries;
-}
-
-// The files and folders that `run` adds under `root`.
+// The files and folders (as test::Snapshot names them) that `run` adds under `root`.
 template <typename Run>
 std::set<std::string> AddedBy(const std::string& root, Run run) {
-    const std::set<std::string> before = Tree(root);
+    const auto before = Snapshot(root);
     run();
-    const std::set<std::string> after = Tree(root);
     std::set<std::string> added;
-    std::ranges::set_difference(after, before, std::inserter(added, added.end()));
+    for (const auto& entry : Snapshot(root)) {
+        if (!before.contains(entry.first)) {
+            added.insert(entry.first);
+        }
+    }
     return added;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "core/Session.h"
@@ -34,7 +35,7 @@ TEST(StartUp, FreshInstallationGetsExactlyTheSuiteFolders) {
         fx.Write("Data/Data/Sub/Inner.txt", "not copied");
         fx.Remove("Data/Material");
         std::set<std::string> expected = test::Words(row["added"]);
-        for (const std::string& entry : test::Tree(fx.Path("Data/Data/"))) {
+        for (const auto& [entry, bytes] : test::Snapshot(fx.Path("Data/Data/"))) {
             if (entry.find('/') == std::string::npos) {
                 expected.insert("Data/Data/Default/" + entry);
             }

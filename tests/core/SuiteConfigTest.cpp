@@ -4,14 +4,13 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/Manuals.h"
 #include "core/Session.h"
 #include "tests/core/Helpers.h"
 #include "tests/support/GoldenCases.h"
-#include "tests/support/NativeFileSystem.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestServices.h"
+#include "tests/support/LibraryFixture.h"
 
 namespace tooling::core {
 namespace {
@@ -36,38 +35,25 @@ TEST(ReadSuiteConfig, TakesFiveTrimmedLinesAndARoundedMachineNumber) {
     }
 }
 
-// The native file system counting the files it replaces.
-class CountingFileSystem : public test::NativeFileSystem {
-  public:
-    void Replace(std::string_view path, std::string_view bytes) override {
-        ++replaced;
-        test::NativeFileSystem::Replace(path, bytes);
-    }
-    int replaced = 0;
-};
-
 TEST(WriteSuiteConfig, ReplacesTheFileOnlyWhenItsBytesChange) {
-    test::TempDir dir;
-    CountingFileSystem fs;
-    test::TestServices fakes;
-    platform::Services services{fs, fakes.ui, fakes.printer, fakes.process};
-    Session session(services);
-    session.inst.ProgramDir = dir.path();
-    session.inst.DataDir = "D/";
-    session.inst.UserRoot = "U/";
-    session.inst.MachineNo = 2;
-    session.inst.UserDirName = "Work";
-    const std::string path = dir.path() + "Ostrevan.cfg";
+    test::LibraryFixture f;  // its file system refuses to replace the file when asked
+    Installation& inst = f.session.inst;
+    std::tie(inst.ProgramDir, inst.DataDir, inst.UserRoot, inst.MachineNo, inst.UserDirName) =
+        std::tuple(f.dir.path(), "D/", "U/", std::int16_t{2}, "Work");
+    const std::string path = f.dir.path() + "Ostrevan.cfg";
     for (const test::GoldenCase& row :
          test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/SuiteConfigWrites.txt")) {
         std::filesystem::remove(test::PathOf(path));
         if (row.Has("before")) {
-            test::WriteFile(path, dir.path() + row["before"].substr(1));
+            test::WriteFile(path, f.dir.path() + row["before"].substr(1));
         }
-        fs.replaced = 0;
-        WriteSuiteConfig(session);
-        EXPECT_EQ(fs.replaced, row["replaced"] == "yes" ? 1 : 0) << row.name;
-        EXPECT_EQ(test::ReadFile(path), dir.path() + "\r\nD/\r\nU/\r\n 2 \r\nWork\r\n******\r\n");
+        f.fs.failOn = "Ostrevan.cfg";
+        EXPECT_EQ(ErrorOf([&] { WriteSuiteConfig(f.session); }) != "no error",
+                  row["replaced"] == "yes")
+            << row.name;
+        f.fs.failOn = "";
+        WriteSuiteConfig(f.session);
+        EXPECT_EQ(test::ReadFile(path), f.dir.path() + "\r\nD/\r\nU/\r\n 2 \r\nWork\r\n******\r\n");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include "library/DefaultTools.h"
@@ -32,21 +33,6 @@ class LibraryFormTest : public ::testing::Test, public test::LibraryFixture {
 
     std::unique_ptr<LibraryForm> form;
 };
-
-TEST_F(LibraryFormTest, OkWithNothingChosenIsRefused) {
-    const std::tuple<int, std::string, LibraryFocus> rows[] = {
-        {1, "No Library Selected !", LibraryFocus::LibraryList1},
-        {3, "No Libraries Selected !", LibraryFocus::LibraryList2}};
-    for (const auto& [mode, message, focus] : rows) {
-        ui.events.clear();
-        LibraryForm& f = Open(mode);
-        f.focus = LibraryFocus::None;
-        f.LibraryOk_Click();
-        EXPECT_EQ(ui.events, (Events{"beep", "message:" + message}));
-        EXPECT_EQ(f.focus, focus);
-        EXPECT_EQ(session.cmd.LibraryMode, mode);  // still open
-    }
-}
 
 // A file error keeps the current library and the dialog open; a second try opens the library.
 TEST_F(LibraryFormTest, SelectOpensTheLibraryAndCreatesItsMissingFiles) {
@@ -83,18 +69,24 @@ TEST_F(LibraryFormTest, SelectOpensTheLibraryAndCreatesItsMissingFiles) {
               "tool Gamma.lkp" + test::kIndex + test::kEmptyTurret);
 }
 
-TEST_F(LibraryFormTest, CreateRefusesBadNames) {
+// Ok with nothing chosen (modes 1 and 3) or a bad name typed (mode 2) leaves the dialog open.
+TEST_F(LibraryFormTest, OkRefusesBadNamesAndEmptyChoices) {
     MakeLibrary("Shop", {"lkp"}, {});
+    const LibraryFocus focus[] = {LibraryFocus::None, LibraryFocus::LibraryList1,
+                                  LibraryFocus::LibraryBox, LibraryFocus::LibraryList2};
     for (const test::GoldenCase& row :
-         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/BadLibraryNames.txt")) {
+         test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/LibraryRefusals.txt")) {
+        const int mode = std::stoi(row["mode"]);
         ui.events.clear();
-        LibraryForm& f = Open(2);
+        LibraryForm& f = Open(mode);
         f.boxText = row["typed"];
+        f.list1.selected = -1;
         f.focus = LibraryFocus::None;
         f.LibraryOk_Click();
         EXPECT_EQ(ui.events, (Events{"beep", "message:" + row["message"]})) << row.name;
-        EXPECT_EQ(f.focus, LibraryFocus::LibraryBox);
-        EXPECT_EQ(f.boxText, row["typed"]);  // still open
+        EXPECT_EQ(f.focus, focus[mode]) << row.name;
+        EXPECT_EQ(session.cmd.LibraryMode, mode);
+        EXPECT_EQ(f.boxText, row["typed"]);
     }
     EXPECT_EQ(Listing(), "Shop.lkp | ");
 }

@@ -82,17 +82,5 @@ TEST_F(SetUp, FallsBackToFullLibraryThenToTheFirstLibrary) {
     }
 }
 
-TEST_F(SetUp, RouterMachineSetsThePrefixesOnly) {
-    session.machine.TurretMachine = false;
-    session.machine.RouterMachine = true;
-    WriteMaterial("Default", "Routing");
-    session.lib.DefaultTools[0].recordNo = 3;
-    SetUpLibrary(session, "Default");
-    EXPECT_EQ(session.lib.ToolLibPrefix, ToolPath("Routing."));
-    EXPECT_EQ(session.lib.TurretLibPrefix, TurretPath("Routing."));
-    EXPECT_EQ(session.lib.DefaultTools[0].recordNo, 3);  // not read
-    EXPECT_EQ(Listing(), " | ");
-}
-
 }  // namespace
 }  // namespace tooling::library

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -53,10 +54,8 @@ class Library {
     core::Session session;
 };
 
-// The square file holds whole records in size order, `count` of them.
-void ExpectWholeFile(const Library<>& lib, std::size_t count) {
-    const std::string bytes = test::ReadFile(lib.Path("B"));
-    ASSERT_EQ(bytes.size(), count * kToolRecSize);
+// The square file's tools are in size order.
+void ExpectSorted(const Library<>& lib) {
     const std::vector<ToolRec> recs = ReadToolFile(lib.session, 'B');
     EXPECT_TRUE(std::is_sorted(recs.begin(), recs.end(), [](const ToolRec& a, const ToolRec& b) {
         return a.Dims[0] < b.Dims[0];
@@ -108,7 +107,7 @@ TEST(ToolFileRewrite, AKilledRewriteLeavesTheOldOrTheNewFile) {
         // Every base tool is there, whole and in order, beside the added ones a kill kept.
         const std::size_t size = test::ReadFile(lib.Path("B")).size();
         ASSERT_EQ(size % kToolRecSize, 0U) << "round " << round;
-        ExpectWholeFile(lib, size / kToolRecSize);
+        ExpectSorted(lib);
         const std::vector<ToolRec> recs = ReadToolFile(lib.session, 'B');
         ASSERT_EQ(std::count_if(recs.begin(), recs.end(),
                                 [](const ToolRec& rec) { return rec.SettingsNo >= 0; }),
@@ -133,7 +132,8 @@ TEST(ToolFileRewrite, TwoProcessesAddingAtOnceLoseNothingAndKeepTheDefaults) {
         EXPECT_EQ(first.Wait(), 0);
         EXPECT_EQ(second.Wait(), 0);
     }
-    ExpectWholeFile(lib, 2 * kAdds + 1);
+    ASSERT_EQ(test::ReadFile(lib.Path("B")).size(), (2 * kAdds + 1) * kToolRecSize);
+    ExpectSorted(lib);
     std::vector<std::int32_t> ids;
     for (const ToolRec& rec : ReadToolFile(lib.session, 'B')) {
         ids.push_back(rec.SettingsNo);
@@ -154,20 +154,16 @@ class RecordingFileSystem : public NativeFileSystem {
 
     std::unique_ptr<platform::FileLock> Lock(std::string_view path,
                                              std::chrono::milliseconds wait) override {
-        class Held : public platform::FileLock {
-          public:
-            Held(std::unique_ptr<platform::FileLock> lock, std::vector<std::string>& log,
-                 std::string name)
-                : lock_(std::move(lock)), log_(log), name_(std::move(name)) {}
-            ~Held() override { log_.push_back("unlock " + name_); }
-
-          private:
-            std::unique_ptr<platform::FileLock> lock_;
-            std::vector<std::string>& log_;
-            std::string name_;
+        struct Held : platform::FileLock {
+            std::unique_ptr<platform::FileLock> lock;
+            std::function<void()> release;
+            ~Held() override { release(); }
         };
         log.push_back("lock " + Name(path));
-        return std::make_unique<Held>(NativeFileSystem::Lock(path, wait), log, Name(path));
+        auto held = std::make_unique<Held>();
+        held->lock = NativeFileSystem::Lock(path, wait);
+        held->release = [this, name = Name(path)] { log.push_back("unlock " + name); };
+        return held;
     }
     void Replace(std::string_view path, std::string_view bytes) override {
         log.push_back("replace " + Name(path));

@@ -40,6 +40,25 @@ ToolRec Special(const std::string& name, std::int32_t id) {
     return rec;
 }
 
+// A drawing file of `size` bytes whose extents are x and y.
+std::string Drawing(float x, float y, std::size_t size = 518) {
+    std::string bytes(size, '\x01');
+    core::RecordBytes(bytes).PutFloat(150, x);
+    core::RecordBytes(bytes).PutFloat(154, y);
+    return bytes;
+}
+
+// The text of the refusal that `run` throws, or "no refusal".
+template <typename Run>
+std::string RefusalOf(Run run) {
+    try {
+        run();
+    } catch (const ToolFileRefusal& refusal) {
+        return refusal.what();
+    }
+    return "no refusal";
+}
+
 DefaultToolRec Default(std::int16_t recordNo, char shape) {
     DefaultToolRec rec;
     rec.recordNo = recordNo;
@@ -206,12 +225,10 @@ TEST_F(ToolFileTest, AnEditRefusesWhenTheRecordNoLongerHoldsTheLoadedTool) {
     const std::string before = test::ReadFile(Path("B"));
     // Record 2 now holds another tool, record 3 none.
     for (const std::int16_t old : {2, 3, 0}) {
-        try {
-            ReplaceTool(session, 'B', Tool('B', 7, 4), old, Tool('B', 20, 2));
-            ADD_FAILURE() << "replaced record " << old;
-        } catch (const ToolFileRefusal& refusal) {
-            EXPECT_STREQ(refusal.what(), "Tool Has Been Changed By Another User !");
-        }
+        EXPECT_EQ(
+            RefusalOf([&] { ReplaceTool(session, 'B', Tool('B', 7, 4), old, Tool('B', 20, 2)); }),
+            "Tool Has Been Changed By Another User !")
+            << old;
     }
     EXPECT_EQ(test::ReadFile(Path("B")), before);
     EXPECT_EQ(DefaultNumbers(), "1B - - -");
@@ -223,12 +240,8 @@ TEST_F(ToolFileTest, AFullFileRefusesOneMoreToolAndStaysAsItIs) {
         bytes += ToolRecBytes(Tool('A', 1.0F + static_cast<float>(i) / 100.0F, i));
     }
     test::WriteFile(Path("A"), bytes);
-    try {
-        InsertTool(session, 'A', Tool('A', 5, 99999), 0);
-        ADD_FAILURE() << "stored one tool more";
-    } catch (const ToolFileRefusal& refusal) {
-        EXPECT_STREQ(refusal.what(), "The Tool File Is Full !");
-    }
+    EXPECT_EQ(RefusalOf([&] { InsertTool(session, 'A', Tool('A', 5, 99999), 0); }),
+              "The Tool File Is Full !");
     EXPECT_EQ(test::ReadFile(Path("A")), bytes);
     // Replacing one keeps the count.
     EXPECT_EQ(InsertTool(session, 'A', Tool('A', 500, 99999), 1), kMaxToolRecords);
@@ -284,22 +297,15 @@ TEST_F(ToolFileTest, AMarkRewriteChangesOnlyTheMarkOfARecordThatHoldsATool) {
 }
 
 TEST(DrawingFile, ExtentsOfShortOrOddFilesAreThoseOfAMissingDrawing) {
-    const auto drawing = [](float x, float y, std::size_t size) {
-        std::string bytes(size, '\x01');
-        core::RecordBytes(bytes).PutFloat(150, x);
-        core::RecordBytes(bytes).PutFloat(154, y);
-        return bytes;
-    };
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::tuple<float, float, std::size_t, DrawingExtents> rows[] = {
-        {25.5F, 40.0F, 518, {25.5F, 40.0F}}, {25.5F, 40.0F, 2000, {25.5F, 40.0F}},
-        {25.5F, 40.0F, 517, {12, 12}},       {0.0F, 40.0F, 518, {12, 12}},
-        {25.5F, -1.0F, 518, {12, 12}},       {inf, 40.0F, 518, {12, 12}},
-        {25.5F, nan, 518, {12, 12}},
+        {25.5F, 40.0F, 518, {25.5F, 40.0F}}, {25.5F, 40.0F, 517, {12, 12}},
+        {0.0F, 40.0F, 518, {12, 12}},        {25.5F, -1.0F, 518, {12, 12}},
+        {inf, 40.0F, 518, {12, 12}},         {25.5F, nan, 518, {12, 12}},
     };
     for (const auto& [x, y, size, extents] : rows) {
-        EXPECT_EQ(ExtentsFromBytes(drawing(x, y, size)), extents) << x << " " << y << " " << size;
+        EXPECT_EQ(ExtentsFromBytes(Drawing(x, y, size)), extents) << x << " " << y << " " << size;
     }
     EXPECT_EQ(ExtentsFromBytes(""), (DrawingExtents{12, 12}));
 }
@@ -329,10 +335,7 @@ TEST_F(ToolFileTest, DrawingIndexNamesTheDrawingsOfSpecialTools) {
     }
     EXPECT_EQ(read, row["entries"]);
     EXPECT_EQ(DrawingPath(session, 3), Path("3"));
-    std::string bytes(518, '\0');
-    core::RecordBytes(bytes).PutFloat(150, 30.25F);
-    core::RecordBytes(bytes).PutFloat(154, 12.5F);
-    test::WriteFile(Path("3"), bytes);
+    test::WriteFile(Path("3"), Drawing(30.25F, 12.5F));
     EXPECT_EQ(ReadDrawingExtents(session, "Bolt Hole"), (DrawingExtents{30.25F, 12.5F}));
     for (const char* other : {"bolt hole", "Quoted", "After"}) {  // no drawing or no entry
         EXPECT_EQ(ReadDrawingExtents(session, other), (DrawingExtents{12, 12})) << other;

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "tests/output/ExportFixture.h"
+#include "tests/output/OutputFixture.h"
 
 namespace tooling::output {
 namespace {

@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/TextFile.h"
 #include "output/ToolListPrint.h"
 #include "output/TurretPrint.h"
 #include "platform/qt/QtTextPage.h"
-#include "tests/output/PrintFixture.h"
+#include "tests/output/OutputFixture.h"
 #include "tests/support/PdfText.h"
 
 namespace tooling::output {
@@ -63,15 +62,13 @@ class PrintPdfTest : public ::testing::Test, public test::PrintFixture {
 TEST_F(PrintPdfTest, AListAndATurretHoldTheLinesOfTheRecording) {
     // A list from a landscape printer, on upright pages: the heading, the column titles and the
     // two tools.
-    WriteTools('B', {Tool({30, 10.5F, 2, 3}, {1}, {0, 90}), Tool({40, 15, 2.5F, 4}, {2, 3}, {0})});
+    WriteToolRows("PrintPdfTest");
     const std::string summary = ExpectRecordedLines(platform::Orientation::Landscape, 4,
                                                     [](core::Session& s) { PrintToolList(s, 2); });
     EXPECT_TRUE(summary.starts_with("[portrait]")) << summary;
     session.machine.StationCount = 4;
-    test::WriteFile(
-        session.lib.TurretLibPrefix + "2",
-        core::TextFileBytes({"1,A,Diameter,12.7,0,0,0,0,1", "2,D,Rectangle,10,5,0,0,90,2",
-                             "3, , , 0, 0, 0, 0, , 0", "4,S,CORNER NOTCH 12,12,12,0,0,idx,3"}));
+    test::WriteFile(session.lib.TurretLibPrefix + "2",
+                    test::ReadFile(std::string(TOOLING_GOLDEN_DIR) + "/PrintPdfTest/Shop.2"));
     ExpectRecordedLines(platform::Orientation::Portrait, 6,
                         [](core::Session& s) { PrintTurret(s, 2, "Front Set"); });
 }

@@ -19,37 +19,27 @@ std::string_view Trimmed(std::string_view text) {
                                            : text.substr(first, last - first + 1);
 }
 
-// The quoted field starting at `at`, with its escapes read; `at` ends after the closing quote.
-std::string Quoted(std::string_view line, std::size_t& at) {
-    const std::size_t start = ++at;
-    while (at < line.size() && line[at] != '"') {
-        at += line[at] == '\\' ? 2 : 1;
-    }
-    at = std::min(at, line.size());
-    return Unescaped(line.substr(start, at++ - start));
-}
-
+// A field in double quotes runs to its closing quote, past any "|", and has its escapes read.
 std::vector<std::string> Fields(std::string_view line) {
     std::vector<std::string> fields;
-    std::size_t at = 0;
-    while (true) {
-        std::string field;
-        const std::size_t start = at;
-        const std::size_t bar = line.find('|', at);
-        const std::string_view plain = line.substr(start, bar - start);
-        if (Trimmed(plain).starts_with('"')) {
-            at = line.find('"', start);
-            field = Quoted(line, at);
-            at = line.find('|', at);
+    for (std::size_t at = 0;; ++at) {
+        std::size_t bar = line.find('|', at);
+        const std::string_view plain = Trimmed(line.substr(at, bar - at));
+        if (!plain.starts_with('"')) {
+            fields.emplace_back(plain);
         } else {
-            field = Trimmed(plain);
-            at = bar;
+            const std::size_t open = line.find('"', at) + 1;
+            std::size_t close = open;
+            while (close < line.size() && line[close] != '"') {
+                close += line[close] == '\\' ? 2 : 1;
+            }
+            fields.push_back(Unescaped(line.substr(open, close - open)));
+            bar = line.find('|', std::min(close, line.size()));
         }
-        fields.push_back(field);
-        if (at == std::string_view::npos) {
+        if (bar == std::string_view::npos) {
             return fields;
         }
-        ++at;
+        at = bar;
     }
 }
 

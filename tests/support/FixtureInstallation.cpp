@@ -7,15 +7,7 @@
 
 namespace tooling::test {
 
-FixtureInstallation::FixtureInstallation(int machineNo) {
-    Build(machineNo);
-}
-
 FixtureInstallation::FixtureInstallation(int machineNo, std::string root) : dir_(std::move(root)) {
-    Build(machineNo);
-}
-
-void FixtureInstallation::Build(int machineNo) {
     // A throw-away installation need not survive a power cut: skipping the flush to disk keeps
     // each start well under a second.
     services_.fs = UnflushedFileSystem();
@@ -28,22 +20,19 @@ void FixtureInstallation::Build(int machineNo) {
 }
 
 std::string FixtureInstallation::Config(std::string_view line4, std::string_view line5) const {
-    return TextFile({ProgramDir(), DataDir(), UserRoot(), std::string(line4), std::string(line5)});
+    return core::TextFileBytes(
+        {ProgramDir(), DataDir(), UserRoot(), std::string(line4), std::string(line5)});
 }
 
 void FixtureInstallation::AddReverseProgram() {
     Write("Program/Dostrel.exe", "reverse-subroutine program stand-in\n");
-    Write("Program/Reverse.lst", TextFile({"1,\"Reverse 1\""}));
+    Write("Program/Reverse.lst", core::TextFileBytes({"1,\"Reverse 1\""}));
 }
 
 core::Session& FixtureInstallation::Restart() {
     session_ = std::make_unique<core::Session>(services_.services);
     session_->inst.StartDir = ProgramDir();
     return *session_;
-}
-
-std::string FixtureInstallation::TextFile(const std::vector<std::string>& lines) {
-    return core::TextFileBytes(lines);
 }
 
 }  // namespace tooling::test

@@ -38,9 +38,8 @@ class FixtureInstallation {
     static constexpr int kRouter = 2;
     static constexpr int kImperial = 3;
 
-    explicit FixtureInstallation(int machineNo = kMetric);
-    // The installation in this folder (which must not exist yet) instead of a temporary one.
-    FixtureInstallation(int machineNo, std::string root);
+    // In `root` (a folder that must not exist yet) when given, else in a temporary folder.
+    explicit FixtureInstallation(int machineNo = kMetric, std::string root = {});
     FixtureInstallation(const FixtureInstallation&) = delete;
     FixtureInstallation& operator=(const FixtureInstallation&) = delete;
 
@@ -81,12 +80,7 @@ class FixtureInstallation {
     // Replaces session() by a fresh one, as for the next run of the program.
     core::Session& Restart();
 
-    // The bytes of a suite text file: each line with CR LF, then "******" CR LF.
-    static std::string TextFile(const std::vector<std::string>& lines);
-
   private:
-    void Build(int machineNo);
-
     TempDir dir_;
     TestServices services_;
     std::unique_ptr<core::Session> session_;

@@ -13,25 +13,20 @@ namespace tooling::test {
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
+TempDir::TempDir(std::string path) : path_(std::move(path)) {
+    if (!path_.empty() && !fs::create_directory(PathOf(path_))) {
+        throw std::runtime_error("the folder " + path_ + " is there already");
+    }
+    std::mt19937_64 random(std::random_device{}());
     for (int attempt = 0; path_.empty(); ++attempt) {
         const fs::path candidate =
             fs::temp_directory_path() / ("tooling-test-" + std::to_string(random() % 1000000000));
         if (fs::create_directory(candidate)) {
-            path_ = BytesOf(candidate) + platform::kSeparator;
+            path_ = BytesOf(candidate);
         } else if (attempt > 100) {
             throw std::runtime_error("cannot create a temporary folder");
         }
     }
-}
-
-TempDir::TempDir(std::string path) {
-    if (!fs::create_directory(PathOf(path))) {
-        throw std::runtime_error("the folder " + path + " is there already");
-    }
-    path_ = std::move(path);
     if (!platform::IsSeparator(path_.back())) {
         path_ += platform::kSeparator;
     }

@@ -10,9 +10,8 @@ namespace tooling::test {
 // A fresh folder under the system's temporary folder, removed with its content at the end.
 class TempDir {
   public:
-    TempDir();
-    // The folder at this path (ending in a separator), which must not exist yet.
-    explicit TempDir(std::string path);
+    // At `path` instead when given: a folder that must not exist yet.
+    explicit TempDir(std::string path = {});
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

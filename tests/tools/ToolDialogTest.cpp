@@ -11,6 +11,7 @@
 
 #include "core/RecordBytes.h"
 #include "core/Session.h"
+#include "core/TextFile.h"
 #include "library/LibrarySetUp.h"
 #include "library/ToolFile.h"
 #include "tests/support/DataRows.h"
@@ -70,7 +71,7 @@ class ToolDialogTest : public TranscriptTest {
             types.push_back(n + ",\"Type " + n + "\"," + std::to_string(kinds[i]) + ",10,0,1");
         }
         if (!types.empty()) {
-            fixture->Write("Data/Data/Metric.stn", FixtureInstallation::TextFile(types));
+            fixture->Write("Data/Data/Metric.stn", core::TextFileBytes(types));
         }
         ASSERT_EQ(library::StartSession(session()), core::StartOutcome::Ready);
     }
@@ -146,9 +147,6 @@ TEST_F(ToolDialogTest, ImperialDisplayTypesAndShowsInches) {
     Note("edit 1");
     Open(1, 2);
     Note("edit 2");
-    session().machine.ImperialDisplay = false;
-    Open(1, 2);
-    Note("edit 2 in mm");
 }
 
 TEST_F(ToolDialogTest, OkStoresTheRecordAndCancelEndsTheAddLoop) {

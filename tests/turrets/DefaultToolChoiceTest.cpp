@@ -16,20 +16,7 @@ using library::ToolRec;
 // index station), 4 "C Station" (12).
 class DefaultToolChoiceTest : public ::testing::Test, public test::TurretFixture {
   protected:
-    DefaultToolChoiceTest() {
-        WriteTools('A', {Tool('A', "Diameter", {5, 5, 0, 0}, {{1, 10}}, {0}),
-                         Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{2, 11}, {3, 20}}, {0}),
-                         Tool('A', "Diameter", {0.1F, 0.1F, 0, 0}, {{1, 10}}, {0})});
-        WriteTools('B', {Tool('B', "Square", {10, 10, 0, 0}, {{1, 10}}, {0, 45}),
-                         Tool('B', "Square", {15, 15, 0, 0}, {{2, 11}, {1, 10}}, {90}),
-                         Tool('B', "Square", {20, 20, 0, 0}, {{3, 20}}),
-                         Tool('B', "Square", {0.1F, 0.1F, 0, 0}, {{1, 10}}, {0}),
-                         Tool('B', "Square", {25, 25, 0, 0}, {{1, 10}}, {45})});
-        WriteTools('D', {Tool('D', "Rectangle", {20, 10, 0, 0}, {{1, 10}}, {0, 45}),
-                         Tool('D', "Rectangle", {30, 5, 0, 0}, {{2, 11}}, {90}),
-                         Tool('D', "Rectangle", {40, 8, 0, 0}, {{1, 10}, {3, 20}}, {45}),
-                         Tool('D', "Rectangle", {1000, 5, 0, 0}, {{1, 10}}, {0})});
-    }
+    DefaultToolChoiceTest() { WriteToolRows("DefaultToolChoiceTest"); }
 
     // The size lines as "text#record".
     std::string Sizes(int kind, char shape) const {
@@ -75,17 +62,9 @@ TEST_F(DefaultToolChoiceTest, ShapesSizesAndStationsOfferedSuitThePurpose) {
     }
     session.machine.ImperialDisplay = false;
     session.machine.RouterMachine = false;
-    const ToolRec recs[] = {
-        Tool('B', "Square", {10, 10, 0, 0}, {{1, 10}, {3, 20}}, {0, 45}),
-        Tool('B', "Square", {15, 15, 0, 0}, {{2, 11}, {1, 10}}, {90}),
-        Tool('D', "Rectangle", {40, 8, 0, 0}, {{1, 10}, {3, 20}}, {45}),
-        Tool('D', "Rectangle", {30, 5, 0, 0}, {{2, 11}, {4, 12}}, {0, 90}),
-        Tool('D', "Rectangle", {20, 10, 0, 0}, {{1, 10}}, {0, 45}),
-        Tool('A', "Diameter", {5, 5, 0, 0}, {{4, 12}, {3, 20}}, {0}),
-    };
     for (const int kind :
          {library::kXShearing, library::kYShearing, library::kClearing, library::kNibbling}) {
-        for (const ToolRec& rec : recs) {
+        for (const ToolRec& rec : ToolRows("DefaultStationLines")) {
             log += "kind " + std::to_string(kind) + ", " + rec.Shape + " " +
                    std::to_string(rec.Dims[0]) + ":";
             for (const StationChoice& line : DefaultStationLines(session, kind, rec)) {

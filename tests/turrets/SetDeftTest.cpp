@@ -10,13 +10,7 @@ namespace {
 
 class SetDeftTest : public ::testing::Test, public test::TurretFixture {
   protected:
-    SetDeftTest() {
-        WriteTools('A', {Tool('A', "Diameter", {5, 5, 0, 0}, {{1, 10}}, {0})});
-        WriteTools('B', {Tool('B', "Square", {10, 10, 0, 0}, {{1, 10}, {3, 20}}, {0, 45}),
-                         Tool('B', "Square", {20, 20, 0, 0}, {{3, 20}})});
-        WriteTools('D', {Tool('D', "Rectangle", {20, 10, 0, 0}, {{1, 10}}, {0, 45}),
-                         Tool('D', "Rectangle", {30, 5, 0, 0}, {{2, 11}, {4, 12}}, {90})});
-    }
+    SetDeftTest() { WriteToolRows("SetDeftTest"); }
 
     void Open(int kind) {
         dialog.Form_Load(kind);

@@ -8,20 +8,9 @@
 namespace tooling::turrets {
 namespace {
 
-// The tools of the library: each shape file holds tools that fit the fixture's stations of type
-// 1 (kind 10), 2 (kind 11) and 3 (the index station, kind 20), or not.
 class TrtTolTest : public ::testing::Test, public test::TurretFixture {
   protected:
-    TrtTolTest() {
-        WriteTools('A', {Tool('A', "Diameter", {5, 5, 0, 0}, {{1, 10}}, {0}),
-                         Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}, {3, 20}}, {0}),
-                         Tool('A', "Diameter", {0.1F, 0.1F, 0, 0}, {{1, 10}}, {0}),
-                         Tool('A', "Diameter", {20, 20, 0, 0}, {{2, 11}}, {0})});
-        WriteTools('B', {Tool('B', "Square", {10, 10, 0, 0}, {{3, 20}, {1, 10}}, {0, 45}),
-                         Tool('B', "Square", {15, 15, 0, 0}, {{1, 10}, {2, 11}, {1, 10}}, {90})});
-        WriteTools('K', {Tool('K', "Keyway", {25.4F, 10, -4, 0}, {{1, 10}}, {0, 180})});
-        WriteTools('S', {Tool('S', "Logo Punch", {25, 30, 0, 0}, {{1, 10}}, {0, 90})});
-    }
+    TrtTolTest() { WriteToolRows("TrtTolTest"); }
 
     void Open(std::int16_t stationType) {
         dialog.Form_Load(stationType);

@@ -13,13 +13,10 @@ using Events = std::vector<std::string>;
 class TurretCommandsTest : public ::testing::Test, public test::TurretFixture {
   protected:
     TurretCommandsTest() {
-        WriteTurret("lkp", "Back, 2\r\nFRONT, 1\r\n******\r\n");
-        WriteTurret("1",
-                    "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2,B,Square,10,10,0,0,45,2\r\n"
-                    "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
-        WriteTurret("2",
-                    "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,D,Rectangle,20,10,0,0,idx,3\r\n"
-                    "4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
+        for (const std::string ext : {"lkp", "1", "2"}) {
+            WriteTurret(ext, test::ReadFile(std::string(TOOLING_GOLDEN_DIR) +
+                                            "/TurretCommandsTest/Shop." + ext));
+        }
         log = ChangedFiles();
         commands.printTurret = [this](std::int16_t number, const std::string& name) {
             done += "printed " + std::to_string(number) + " " + name + "\n";

@@ -11,9 +11,7 @@ namespace {
 class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
   protected:
     TurretEditorTest() {
-        WriteTools('A', {Tool('A', "Diameter", {12.7F, 12.7F, 0, 0}, {{1, 10}, {3, 20}}, {0})});
-        WriteTools('B', {Tool('B', "Square", {10, 10, 0, 0}, {{2, 11}, {3, 20}}, {0, 22.5F})});
-        WriteTools('S', {Tool('S', "Logo Punch", {25.5F, 30, 0, 0}, {{4, 12}}, {90})});
+        WriteToolRows("TurretEditorTest");
         log = ChangedFiles();
     }
 
@@ -49,24 +47,7 @@ class TurretEditorTest : public ::testing::Test, public test::TurretFixture {
 };
 
 TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
-    const std::vector<StationRow> rows = {
-        {1, "A", "Diameter", {12.7, 12.7, 0, 0}, "0", 1},
-        {2, "B", "Square", {10, 10, 0, 0}, "45", 2},
-        {3, "C", "Rad-Square", {10, 10, 0, 2}, "idx", 3},
-        {4, "D", "Rectangle", {20, 10, 0, 0}, "90", 1},
-        {5, "E", "Rad-Rect", {20, 10, 0, 2.5}, "0", 4},
-        {1, "F", "Obround", {20, 10, 0, 0}, "0", 1},
-        {1, "G", "Single-D", {12, 10, 0, 0}, "0", 1},
-        {1, "H", "Double-D", {12, 8, 0, 0}, "0", 1},
-        {1, "I", "Cannon-D", {12, 9, 0, 0}, "0", 1},
-        {1, "J", "Hexagon", {10, 11.547, 0, 0}, "30", 1},
-        {1, "K", "Keyway", {25.4, 10, -4, 0}, "0", 1},
-        {1, "L", "Louvre", {30, 6, 0, 0}, "0", 1},
-        {1, "M", "Cruciform", {30, 30, 5, 1.5}, "0", 1},
-        {1, "S", "Logo Punch", {25, 30, 0, 0}, "90", 1},
-        {1, "X", "Unknown", {5, 0, 0, 0}, "45", 1},
-        {9, "", "", {}, "7", 0},
-    };
+    const std::vector<StationRow> rows = StationRows("EveryShape");
     editor.Open(rows, " Front ", 3);
     Step("every shape");
     session.machine.ImperialDisplay = true;
@@ -117,41 +98,26 @@ TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
     Select(2);
     editor.Selectool_Click(Dialog(1, 0, -1, -1));
     Step("the Square chosen again in the index station");
-    ExpectTranscript(log);
-}
-
-TEST_F(TurretEditorTest, RemoveClearsARowAndNothingElseChangesItsRowsOrTheFiles) {
-    WriteTurret("lkp", "Front, 1 \r\n******\r\n");
-    WriteTurret("1",
-                "1,A,Diameter,12.7,12.7,0,0,0,1\r\n2,B,Square,10,10,0,0,45,2\r\n"
-                "3,,,0,0,0,0,,3\r\n4,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n");
-    session.cmd.CurTurret = 1;
-    Step("turret 1");
-    for (const bool ok : {false, true}) {
-        editor.Open(LoadTurret(session, 1), "Front", 3);
-        Select(1);
-        editor.Removetool_Click();
-        Step("station 2's tool removed");
-        ok ? editor.TurretOk_Click() : editor.TurretCncl_Click();
-        Step(ok ? "Ok" : "Cancel");
+    // Only a valid pick of a shape for the station's type fills a row.
+    for (const auto& [valid, shape] : {std::pair(0, 'B'), {-1, ' '}, {-1, 'B'}}) {
+        const PickedTool square{
+            static_cast<std::int16_t>(valid), shape, "Square", {10, 10, 0, 0}, 2, 11};
+        for (const int line : {0, 1}) {
+            Select(line);
+            editor.Selectool_Click([&](std::int16_t) { return square; });
+        }
+        Step("a pick of validity " + std::to_string(valid) + ", shape '" + shape +
+             "' and station type 2 for stations 1 and 2");
     }
-    // The removed row reads back as an empty station.
-    EXPECT_EQ(LoadTurret(session, 1)[1], (StationRow{2, "", "", {}, "0", 2}));
-    editor.Open(LoadTurret(session, 1), "Front", 3);
-    PickedTool square{-1, 'B', "Square", {10, 10, 0, 0}, 2, 11};
-    const auto picks = [&](std::int16_t) { return square; };
-    for (const int line : {0, 1}) {
-        Select(line);
-        editor.Selectool_Click(picks);
-    }
-    square.shape = ' ';
-    Select(3);
-    editor.Selectool_Click(picks);
-    Step("a Square of station type 2 picked for stations 1 and 2, no shape for 4");
+    Select(4);
+    editor.Removetool_Click();
+    Step("station 5's tool removed");
     std::filesystem::remove(test::PathOf(Turret("lkp")));
     session.cmd.CurTurret = 0;
     editor.TurretOk_Click();
     Step("Ok as a new turret without an index");
+    editor.TurretCncl_Click();
+    Step("Cancel");
     ExpectTranscript(log);
 }
 

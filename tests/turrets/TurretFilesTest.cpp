@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/FileError.h"
+#include "tests/support/DataRows.h"
 #include "tests/turrets/TurretFixture.h"
 
 namespace tooling::turrets {
@@ -13,10 +14,12 @@ namespace {
 using test::FileExists;
 using test::TurretFixture;
 
+const std::string kData = std::string(TOOLING_GOLDEN_DIR) + "/TurretFiles/";
+
 std::string Listing(const std::vector<TurretEntry>& entries) {
     std::string text;
     for (const TurretEntry& entry : entries) {
-        text += (text.empty() ? "" : "|") + entry.name + "=" + std::to_string(entry.number);
+        text += (text.empty() ? "" : ";") + entry.name + "=" + std::to_string(entry.number);
     }
     return text;
 }
@@ -30,87 +33,39 @@ std::string ErrorOf(const std::function<void()>& run) {
     return "no error";
 }
 
-TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsIt) {
-    const std::string rows[][2] = {
-        {"******\r\n", ""},
-        {"", ""},
-        {"FRONT, 3 \r\nBack, 1 \r\n******\r\n", "FRONT=3|Back=1"},
-        {"  Front Row  ,  7  \r\n******\r\n", "Front Row=7"},
-        {"Zero, 0 \r\nNeg, -3\r\nA, 2 \r\n******\r\n", "A=2"},
-        {"Big, 40000\r\nHalf, 2.5\r\nOdd, 3.5\r\n******\r\n", "Half=2|Odd=4"},
-        {"A, 1\r\nbroken\r\nB, 2\r\n******\r\n", "A=1"},
-        {"A, 1\r\n\r\nB, 2\r\n******\r\n", "A=1"},
-        {"A, 1\r\n  ******  \r\nB, 2\r\n******\r\n", "A=1"},
-        {"A, 1\r\nB, 2\r\n", "A=1"},
-        {"A, 1\nB, 2\n******", "A=1|B=2"},
-        {"A,B, 4\r\nC, 5\r\n******\r\n", "C=5"}};
-    for (const auto& [bytes, listed] : rows) {
-        EXPECT_EQ(Listing(ParseTurretIndex(bytes)), listed) << bytes;
+TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsItAndRewritesKeepWhatItSkips) {
+    for (const test::DataRow& row : test::ReadDataRows(kData + "IndexListings.txt")) {
+        EXPECT_EQ(Listing(ParseTurretIndex(row.fields.at(0))), row.fields.at(1)) << row.line;
     }
-}
-
-TEST(TurretIndex, RewritesInsertInSortedPlaceAndKeepWhatTheListingSkips) {
-    struct Row {
-        std::string before, name;
-        std::int16_t number;  // 0: remove `remove` instead
-        std::int16_t remove;
-        std::string after;
-    };
-    const std::string betaGamma = "Beta, 2 \r\nGamma, 1 \r\n******\r\n";
-    const Row rows[] = {
-        {betaGamma, "alpha", 3, 0, "alpha, 3 \r\nBeta, 2\r\nGamma, 1\r\n******\r\n"},
-        {betaGamma, "ZED", 3, 0, "Beta, 2\r\nGamma, 1\r\nZED, 3 \r\n******\r\n"},
-        {betaGamma, "  beta  ", 4, 0, "Beta, 2\r\nbeta, 4 \r\nGamma, 1\r\n******\r\n"},
-        {"******\r\n", "Only", 1, 0, "Only, 1 \r\n******\r\n"},
-        {"Zero, 0 \r\nB, 2 \r\n******\r\n", "A", 1, 0, "A, 1 \r\nZero, 0\r\nB, 2\r\n******\r\n"},
-        {"A, 1\r\nbroken\r\nC, 3\r\n******\r\n", "B", 2, 0, "A, 1\r\nB, 2 \r\nC, 3\r\n******\r\n"},
-        {"A, 1\r\nC, 3\r\n", "B", 2, 0, "A, 1\r\nB, 2 \r\n******\r\n"},
-        {"A, 1\r\nB, 2\r\nC, 2\r\nZero, 0\r\n******\r\n", "", 0, 2,
-         "A, 1\r\nZero, 0\r\n******\r\n"},
-        {"A, 1\r\nbroken\r\nC, 3\r\n\r\nD, 4\r\n******\r\n", "", 0, 1, "C, 3\r\n******\r\n"},
-        {"A, 1\r\nBig, 40000\r\n******\r\n", "", 0, 1, "Big, 40000\r\n******\r\n"}};
-    for (const Row& row : rows) {
-        const std::string after = row.number != 0 ? IndexWithEntry(row.before, row.name, row.number)
-                                                  : IndexWithout(row.before, row.remove);
-        EXPECT_EQ(after, row.after) << row.before;
+    for (const test::DataRow& row : test::ReadDataRows(kData + "IndexRewrites.txt")) {
+        const auto& [before, name, number, after] =
+            std::tie(row.fields.at(0), row.fields.at(1), row.fields.at(2), row.fields.at(3));
+        const auto no = static_cast<std::int16_t>(test::NumberOf(number));
+        EXPECT_EQ(test::IsNone(name) ? IndexWithout(before, no) : IndexWithEntry(before, name, no),
+                  after)
+            << row.line;
     }
 }
 
 class TurretFiles : public ::testing::Test, public TurretFixture {};
 
 TEST_F(TurretFiles, FreeNumberIsTheSmallestWithoutAFile) {
-    const std::pair<std::vector<std::string>, int> rows[] = {
-        {{}, 1},
-        {{"Shop.1", "Shop.2", "Shop.3"}, 4},
-        {{"Shop.1", "Shop.3"}, 2},
-        {{"SHOP.1", "shop.2"}, 3},
-        {{"Shop.01", "Shop.1 ", "Shop.x1", "Other.1", "Shop.1.bak", "Shop.lkp"}, 1},
-        {{"Shop.1", "Shop.32768", "Shop.99999"}, 2}};
-    for (const auto& [files, expected] : rows) {
+    for (const test::DataRow& row : test::ReadDataRows(kData + "FreeNumbers.txt")) {
         TurretFixture fixture;
-        for (const std::string& file : files) {
-            test::WriteFile(library::TurretFolder(fixture.session) + file, "x");
+        for (const std::string& file : test::Split(row.fields.at(0), ',')) {
+            if (!file.empty()) {
+                test::WriteFile(library::TurretFolder(fixture.session) + file, "x");
+            }
         }
-        EXPECT_EQ(FreeTurretNo(fixture.session), expected) << ::testing::PrintToString(files);
+        EXPECT_EQ(FreeTurretNo(fixture.session), test::NumberOf(row.fields.at(1))) << row.line;
     }
 }
 
 TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
     std::string log = ChangedFiles();
-    const double third = 1.0 / 3.0;
-    SaveTurret(session, 7,
-               {{1, "B", "Square", {10, 0, 0, 0}, "45", 1},
-                {2, "", "", {}, "", 2},
-                {3, "D", "Rectangle", {20, 12.7, 0, 0}, " idx ", 3},
-                {4, " ", std::string(12, ' '), {}, " ", 1},
-                {5, "A", "Diameter", {third, third, 0, 0}, "", 4},
-                {9, "K", "Keyway", {25.4, 10, -4, 0}, "22.5", 1}});
+    SaveTurret(session, 7, StationRows("Saved"));
     log += "== saved as 7\n" + ChangedFiles();
-    WriteTurret("2",
-                "1, , , 0, 0, 0, 0, , 0\r\n2,B,Square,10,0,0,0,45,7\r\n"
-                "  9 ,  D , Rectangle , 20.5,12.7,0,0, 90 ,3\r\n"
-                "4, ,            ,0,0,0,0,0,1\r\n5,S,Logo Punch,25,30,0,0,0,4,extra\r\n"
-                "6,A,Diameter,5,5,0,0,0,1\r\n******\r\n");
+    WriteTurret("2", test::ReadFile(kData + "Shop.2"));
     for (const std::int16_t number : {2, 0}) {
         log += "== loaded " + std::to_string(number) + "\n";
         for (const StationRow& row : LoadTurret(session, number)) {
@@ -125,21 +80,11 @@ TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
 }
 
 TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
-    const std::string five = "1,,,0,0,0,0,,1\r\n2,,,0,0,0,0,,2\r\n3,,,0,0,0,0,,3\r\n";
-    const std::pair<std::string, std::string> rows[] = {
-        {five + "******\r\n", "the file holds 3 station lines; the machine has 5 stations"},
-        {five, "the file holds 3 station lines; the machine has 5 stations"},
-        {"", "the file holds 0 station lines; the machine has 5 stations"},
-        {five + "4,,,0,0,0,0,1\r\n5,,,0,0,0,0,,4\r\n******\r\n",
-         "line 4 has fewer than nine fields"},
-        {five + "\r\n5,,,0,0,0,0,,4\r\n******\r\n", "line 4 has fewer than nine fields"},
-        {five + "40000,,,0,0,0,0,,1\r\n5,,,0,0,0,0,,4\r\n******\r\n",
-         "the station number of line 4: \"40000\" is outside -32768 to 32767"},
-    };
-    for (const auto& [bytes, what] : rows) {
-        WriteTurret("4", bytes);
-        EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 4); }), "\"" + Turret("4") + "\": " + what)
-            << bytes;
+    for (const test::DataRow& row : test::ReadDataRows(kData + "BadTurretFiles.txt")) {
+        WriteTurret("4", row.fields.at(0));
+        EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 4); }),
+                  "\"" + Turret("4") + "\": " + row.fields.at(1))
+            << row.line;
     }
     EXPECT_EQ(ErrorOf([&] { LoadTurret(session, 8); }), "\"" + Turret("8") + "\": file not found");
     std::filesystem::remove(Turret("lkp"));
@@ -153,32 +98,10 @@ TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {
     EXPECT_FALSE(FileExists(Turret("1")));
 }
 
-TEST_F(TurretFiles, IndexAndFilesChangeTogether) {
-    std::string log = ChangedFiles();
-    std::vector<StationRow> rows = LoadTurret(session, 0);
-    rows[1] = {2, "B", "Square", {10, 0, 0, 0}, "45", 2};
-    const auto step = [&](const std::string& title, int number) {
-        log += "== " + title + ": " + std::to_string(number) + "\n" + ChangedFiles();
-    };
-    step("Front saved new", SaveNewTurret(session, "Front", rows));
-    step("Back saved new", SaveNewTurret(session, "Back", LoadTurret(session, 0)));
-    EXPECT_EQ(LoadTurret(session, 1), rows);
-    step("1 duplicated as Copy", DuplicateTurret(session, 1, "Copy", 0));
-    // Onto an existing turret: its file is replaced, its index line stays as it was.
-    step("1 duplicated onto 2 as BACK", DuplicateTurret(session, 1, "BACK", 2));
-    step("1 duplicated onto itself", DuplicateTurret(session, 1, "Front", 1));
-    DeleteTurret(session, 2);
-    step("2 deleted", 0);
-    step("Middle saved new", SaveNewTurret(session, "Middle", rows));
-    InsertTurretEntry(session, " alpha ", 9);
-    step("alpha inserted as", 9);
-    RemoveTurretEntry(session, 3);
-    step("the entry removed of", 3);
-    for (const std::string name : {"front", " Middle ", "ALPHA", "back"}) {
-        const std::optional<std::int16_t> found = FindTurret(session, name);
-        log += "find \"" + name + "\": " + (found ? std::to_string(*found) : "none") + "\n";
-    }
-    ExpectTranscript(log);
+TEST_F(TurretFiles, FindsATurretByItsTrimmedName) {
+    WriteTurret("lkp", "Front, 1\r\nMiddle, 3\r\n******\r\n");
+    EXPECT_EQ(FindTurret(session, " middle "), std::optional<std::int16_t>(3));
+    EXPECT_EQ(FindTurret(session, "Back"), std::nullopt);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "tests/support/GoldenText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
+#include "tests/support/ToolRows.h"
 #include "turrets/TrtTol.h"
 #include "turrets/TurretEditor.h"
 
@@ -112,6 +113,32 @@ class TurretFixture {
             bytes += library::ToolRecBytes(rec);
         }
         WriteFile(session.lib.ToolLibPrefix + std::string(1, shape), bytes);
+    }
+
+    // The tool records of the data file golden/tools/<name>.txt.
+    static std::vector<library::ToolRec> ToolRows(const std::string& name) {
+        return ToolRowsOf(std::string(TOOLING_GOLDEN_DIR) + "/tools/" + name + ".txt");
+    }
+    // Writes the tool files of the library from that data file.
+    void WriteToolRows(const std::string& name) {
+        WriteToolFiles(session.lib.ToolLibPrefix, ToolRows(name));
+    }
+
+    // The station rows of the data file golden/rows/<name>.txt.
+    static std::vector<library::StationRow> StationRows(const std::string& name) {
+        std::vector<library::StationRow> rows;
+        for (const DataRow& row :
+             ReadDataRows(std::string(TOOLING_GOLDEN_DIR) + "/rows/" + name + ".txt")) {
+            const std::vector<std::string>& f = row.fields;
+            const std::vector<double> dims = NumbersOf(f.at(3));
+            rows.push_back({static_cast<std::int16_t>(NumberOf(f.at(0))),
+                            f.at(1),
+                            f.at(2),
+                            {dims.at(0), dims.at(1), dims.at(2), dims.at(3)},
+                            f.at(4),
+                            static_cast<std::int16_t>(NumberOf(f.at(5)))});
+        }
+        return rows;
     }
 
     // The library's turret files that changed since the last call, as transcript lines: each new

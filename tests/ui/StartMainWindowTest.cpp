@@ -18,7 +18,6 @@ TEST(StartMainWindow, EndsBeforeTheWindowShowsOnAMissingSiblingOrAFileError) {
         {"", 0, false},
         {"Program/Varnholt.exe", kExitRefused, false},
         {"Program/Ostrevan.cfg", kExitStartupError, true},
-        {"Data/Data/Metric.stn", kExitStartupError, true},
     };
     for (const auto& [removed, status, named] : rows) {
         test::FixtureInstallation fixture;

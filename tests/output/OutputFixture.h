@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/Session.h"
-#include "library/ToolRec.h"
+#include "core/Text.h"
 #include "platform/Services.h"
 #include "tests/support/FakeProcess.h"
 #include "tests/support/FakeUi.h"
@@ -15,6 +16,7 @@
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/RecordingPage.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ToolRows.h"
 
 namespace tooling::test {
 
@@ -32,6 +34,28 @@ class ExportFileSystem : public FaultyFileSystem {
     mutable int unreadyTests = 0;
 };
 
+// A temporary folder, the real file system with faults to order, and the fakes of what a user
+// sees, for a session.
+class OutputServices {
+  public:
+    static void ExpectTranscript(const std::string& text) {
+        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
+    }
+    // Writes the tool files of the library from the data file golden/tools/<name>.txt.
+    void WriteToolRows(const std::string& name) const {
+        WriteToolFiles(session.lib.ToolLibPrefix,
+                       ToolRowsOf(std::string(TOOLING_GOLDEN_DIR) + "/tools/" + name + ".txt"));
+    }
+
+    TempDir dir;
+    ExportFileSystem fs;
+    FakeUi ui;
+    RecordingPage page;
+    FakeProcess process;
+    platform::Services services{fs, ui, page, process};
+    core::Session session{services};
+};
+
 // A library "Shop" in a temporary folder with these special tools, in file order:
 //
 //   name               first station  index entry  drawing file
@@ -43,24 +67,13 @@ class ExportFileSystem : public FaultyFileSystem {
 //   "VENT"             1              5            "drawing 5"
 //
 // and an empty export folder "Out".
-class ExportFixture {
+class ExportFixture : public OutputServices {
   public:
-    ExportFixture() : session(services) {
+    ExportFixture() {
         session.inst.ProgramDir = dir.path() + Native("Program/");
         session.machine.MachineDataPrefix = dir.path() + Native("Data/M1.");
         session.lib.ToolLibPrefix = dir.path() + Native("Tools/Shop.");
-        std::string tools;
-        for (const std::string name :
-             {"A/B", "CORNER NOTCH 12", "FLANGE", "LOGO", "NOT INDEXED", "VENT"}) {
-            library::ToolRec rec;
-            rec.Shape = 'S';
-            rec.Descr = library::PaddedDescr(name);
-            rec.Dims = {20, 20, 0, 0};
-            rec.Stns[0] = {static_cast<std::int16_t>(name == "LOGO" ? 0 : 1), 10};
-            rec.SettingsNo = 1;
-            tools += library::ToolRecBytes(rec);
-        }
-        WriteFile(Tool("S"), tools);
+        WriteToolRows("Export");
         WriteFile(Tool("lkp"),
                   "CORNER NOTCH 12,1\r\nFLANGE,3\r\nLOGO,4\r\nVENT,5\r\nA/B,6\r\n******\r\n");
         for (const char* number : {"3", "4", "5", "6"}) {
@@ -118,17 +131,41 @@ class ExportFixture {
                (FileExists(record) ? ShownBytes(Portable(ReadFile(record))) : "none\n") +
                "remembered " + Portable(session.inst.ProgramDrive) + "\n";
     }
-    static void ExpectTranscript(const std::string& text) {
-        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
+};
+
+// A library "Shop" in a temporary folder, on a machine with these station types:
+//   1 "A Station" kind 10, 2 "B Station" kind 11, 3 "B Index" kind 20 (an index station).
+class PrintFixture : public OutputServices {
+  public:
+    PrintFixture() {
+        session.lib.ToolLibPrefix = dir.path() + "Shop.";
+        session.lib.TurretLibPrefix = dir.path() + "Shop.";
+        const std::tuple<int, const char*, int> types[] = {
+            {1, "A Station", 10}, {2, "B Station", 11}, {3, "B Index", 20}};
+        for (const auto& [number, name, kind] : types) {
+            core::StationType& type =
+                session.machine.StationTable[static_cast<std::size_t>(number)];
+            type.number = static_cast<std::int16_t>(number);
+            type.name = core::Fixed(name, core::kStationNameWidth);
+            type.kind = static_cast<std::int16_t>(kind);
+        }
     }
 
-    TempDir dir;
-    ExportFileSystem fs;
-    FakeUi ui;
-    RecordingPage printer;
-    FakeProcess process;
-    platform::Services services{fs, ui, printer, process};
-    core::Session session;
+    // What the prints since the last call did, as transcript lines under `title`: the printer's
+    // operations, what the user was shown and the orientation the printer was left in.
+    std::string Printed(const std::string& title) {
+        std::string text = "== " + title + "\n";
+        for (const std::string& op : page.ops) {
+            text += op + "\n";
+        }
+        for (const std::string& event : ui.events) {
+            text += "shown " + event + "\n";
+        }
+        page.ops.clear();
+        ui.events.clear();
+        return text + "left in orientation " + std::to_string(static_cast<int>(page.orientation)) +
+               "\n";
+    }
 };
 
 }  // namespace tooling::test

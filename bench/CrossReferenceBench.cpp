@@ -11,17 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "bench/MemoryFileSystem.h"
+#include "bench/MemorySession.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
 #include "library/CrossReference.h"
 #include "library/ToolFile.h"
 #include "library/ToolRec.h"
 #include "numeric/NumText.h"
-#include "platform/Services.h"
-#include "tests/support/FakeProcess.h"
-#include "tests/support/FakeUi.h"
-#include "tests/support/RecordingPage.h"
 #include "tools/ToolListPanel.h"
 #include "ui/ToolListModel.h"
 
@@ -37,10 +33,8 @@ float Diameter(int number) {
     return 1.0F + static_cast<float>(number) * 0.025F;
 }
 
-struct BigLibrary {
+struct BigLibrary : bench::MemorySession {
     explicit BigLibrary(bool withTurrets) {
-        session.lib.ToolLibPrefix = "/lib/Shop.";
-        session.lib.TurretLibPrefix = "/lib/Shop.";
         session.win.CurShapeNo = 1;
         session.win.CurShapeCode = "A";
         session.machine.StationCount = kStations;
@@ -83,13 +77,6 @@ struct BigLibrary {
         }
         fs.files["/lib/Shop.lkp"] = core::TextFileBytes(index);
     }
-
-    bench::MemoryFileSystem fs;
-    test::FakeUi ui;
-    test::RecordingPage printer;
-    test::FakeProcess process;
-    platform::Services services{fs, ui, printer, process};
-    core::Session session{services};
 };
 
 void ReadAndBuild(benchmark::State& state) {

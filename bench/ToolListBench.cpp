@@ -12,14 +12,10 @@
 #include <string>
 #include <tuple>
 
-#include "bench/MemoryFileSystem.h"
+#include "bench/MemorySession.h"
 #include "core/Session.h"
 #include "core/Text.h"
 #include "library/ToolRec.h"
-#include "platform/Services.h"
-#include "tests/support/FakeProcess.h"
-#include "tests/support/FakeUi.h"
-#include "tests/support/RecordingPage.h"
 #include "tools/ToolListPanel.h"
 #include "tools/ToolShapes.h"
 #include "ui/ToolListModel.h"
@@ -29,10 +25,8 @@ namespace {
 using namespace tooling;
 
 // A library whose Rad-Square file holds `count` tools in two stations, with two angles each.
-struct Library {
+struct Library : bench::MemorySession {
     explicit Library(int count) {
-        session.lib.ToolLibPrefix = "/lib/Shop.";
-        session.lib.TurretLibPrefix = "/lib/Shop.";
         fs.files["/lib/Shop.lkp"] = "******\r\n";
         session.win.CurShapeNo = 3;
         session.win.CurShapeCode.assign(1, 'C');
@@ -58,13 +52,6 @@ struct Library {
         }
         fs.files["/lib/Shop.C"] = bytes;
     }
-
-    bench::MemoryFileSystem fs;
-    test::FakeUi ui;
-    test::RecordingPage printer;
-    test::FakeProcess process;
-    platform::Services services{fs, ui, printer, process};
-    core::Session session{services};
 };
 
 constexpr int kShownRows = tools::kVisibleLines;

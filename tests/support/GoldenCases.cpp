@@ -1,7 +1,5 @@
 #include "tests/support/GoldenCases.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <sstream>
 #include <stdexcept>
@@ -13,9 +11,7 @@ namespace tooling::test {
 const std::string& GoldenCase::operator[](const std::string& field) const {
     const auto found = fields.find(field);
     if (found == fields.end()) {
-        ADD_FAILURE() << "case \"" << name << "\" has no field \"" << field << "\"";
-        static const std::string kNone;
-        return kNone;
+        throw std::runtime_error("case \"" + name + "\" has no field \"" + field + "\"");
     }
     return found->second;
 }
@@ -41,7 +37,7 @@ std::vector<GoldenCase> ReadGoldenCases(const std::string& path) {
         }
     }
     if (cases.empty()) {
-        ADD_FAILURE() << path << " holds no case";
+        throw std::runtime_error(path + " holds no case");
     }
     return cases;
 }

@@ -58,7 +58,7 @@ void Worker(ChildProcess&, const std::vector<std::string>& args) {
         }
     }
 }
-const bool kWorker = ChildProcess::Register("turret worker", Worker);
+const bool kWorker = ChildProcess::Register("turret-worker", Worker);
 
 class TurretUpdateProcesses : public ::testing::Test, public TurretFixture {};
 
@@ -75,9 +75,9 @@ TEST_F(TurretUpdateProcesses, TwoUpdatersAndASaverLoseNothing) {
     WriteTurret("3", turret("10", "20"));
     WriteTurret("2", TurretText(SavedRows(session, 0)));
 
-    ChildProcess diameters("turret worker", {dir.path(), "A"});
-    ChildProcess squares("turret worker", {dir.path(), "B"});
-    ChildProcess saver("turret worker", {dir.path(), "save"});
+    ChildProcess diameters("turret-worker", {dir.path(), "A"});
+    ChildProcess squares("turret-worker", {dir.path(), "B"});
+    ChildProcess saver("turret-worker", {dir.path(), "save"});
     EXPECT_EQ(diameters.Wait() + squares.Wait() + saver.Wait(), 0);
     EXPECT_EQ(
         ReadTurret("1") + ReadTurret("3") + ReadTurret("2") + ReadTurret("lkp"),

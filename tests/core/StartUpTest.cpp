@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
-
 #include "core/Session.h"
-#include "core/Stations.h"
 #include "tests/core/Helpers.h"
 #include "tests/support/GoldenCases.h"
 #include "tests/support/NativeFileSystem.h"
@@ -136,64 +132,6 @@ TEST(StartUp, FileErrorsNameTheFileAndWhatIsWrong) {
         EXPECT_TRUE(!fx.Exists("Program/Ostrevan.cfg") ||
                     fx.Read("Program/Ostrevan.cfg") == fx.Config("1"));
     }
-}
-
-// Bytes made of what the suite's files are made of, so that most of them come close to valid.
-std::string RandomText(std::mt19937& random, std::size_t maxLength) {
-    static const std::string kAlphabet = "0123456789,,,\"\r\n\r\n  -.eE:*AZaz\t";
-    std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(random), ' ');
-    for (char& c : text) {
-        c = kAlphabet[std::uniform_int_distribution<std::size_t>(0, kAlphabet.size() - 1)(random)];
-    }
-    return text;
-}
-
-// Any content of the machine list, the machine files, the configuration's last two lines and
-// the station files starts the machine or stops with a file error: never a crash, never a
-// station table out of its bounds, nothing written outside the installation.
-TEST(StartUp, RandomFilesStartOrGiveAFileError) {
-    FixtureInstallation fx;
-    const auto here = [] { return std::distance(std::filesystem::directory_iterator("."), {}); };
-    const auto before = here();
-    std::mt19937 random(7);
-    const char* files[] = {"Program/Machine.lst", "Data/Data/Metric.mch", "Data/Data/Metric.msr",
-                           "Data/Data/Metric.prm", "Program/Ostrevan.cfg"};
-    int ready = 0;
-    for (int i = 0; i < 150; ++i) {
-        const std::string file = files[i % 5];
-        const std::string original = fx.Read(file);
-        if (file == "Program/Ostrevan.cfg") {
-            fx.WriteConfig(RandomText(random, 12), RandomText(random, 12));
-        } else if (file == "Data/Data/Metric.mch") {
-            // The layout's first lines kept, so the random part reaches the pair lines.
-            fx.Write(file, original.substr(0, original.find("Number Of Zone Pairs")) +
-                               RandomText(random, 80));
-        } else {
-            fx.Write(file, RandomText(random, 80));
-        }
-        ErrorOf([&] { ready += StartUp(fx.Restart()) == StartOutcome::Ready ? 1 : 0; });
-        fx.Write(file, original);
-        fx.WriteConfig(" 1 ");
-    }
-    EXPECT_GT(ready, 0);
-    EXPECT_EQ(here(), before);
-
-    ASSERT_EQ(StartUp(fx.Restart()), StartOutcome::Ready);
-    int errors = 0;
-    for (int i = 0; i < 600; ++i) {
-        fx.Write(i % 2 == 0 ? "Data/Data/Metric.stn" : "Data/Data/Metric.trt",
-                 RandomText(random, 120));
-        errors += ErrorOf([&] { ReadStations(fx.session()); }) == "no error" ? 0 : 1;
-        const Machine& m = fx.session().machine;
-        ASSERT_TRUE(m.StationList[0] >= 0 && m.StationList[0] <= kMaxStationType);
-        ASSERT_TRUE(std::ranges::all_of(m.TurretStations, [](const TurretStation& s) {
-            return s.type >= 0 && s.type <= kMaxStationType;
-        }));
-        ASSERT_TRUE(std::ranges::all_of(m.StationTable, [](const StationType& t) {
-            return t.name.size() == kStationNameWidth;
-        }));
-    }
-    EXPECT_TRUE(errors > 0 && errors < 600);
 }
 
 }  // namespace

@@ -44,11 +44,6 @@ TEST(DefaultRecord, EncodesEveryFieldAtItsOffset) {
     ASSERT_EQ(golden[3].name, "empty default");
     EXPECT_EQ(kEmpty, golden[3]["bytes"]);
     EXPECT_EQ(DecodeDefault(kEmpty), DefaultToolRec{});
-    DefaultToolRec rec;
-    rec.descr = "Rad-Rect";  // padded
-    EXPECT_EQ(EncodeDefault(rec).substr(3, 18), "Rad-Rect          ");
-    rec.descr = "A description too long";  // cut
-    EXPECT_EQ(EncodeDefault(rec).substr(3, 18), "A description too ");
 }
 
 class DefaultsFile : public ::testing::Test, public test::LibraryFixture {

@@ -15,6 +15,8 @@ class NoPrinter : public platform::TextPage {
     void SetItalic(bool) override {}
     void SetUnderline(bool) override {}
     void PrintLine(const std::vector<platform::PageItem>&) override { Fail(); }
+    void NewPage() override { Fail(); }
+    void DrawFitted(const platform::Drawing&) override { Fail(); }
     void EndDoc() override { Fail(); }
     platform::Orientation GetOrientation() const override { return orientation_; }
     void SetOrientation(platform::Orientation orientation) override { orientation_ = orientation; }

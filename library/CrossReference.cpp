@@ -7,6 +7,8 @@
 #include "core/Session.h"
 #include "core/Stations.h"
 #include "core/Text.h"
+#include "library/ShapeTable.h"
+#include "library/ToolFile.h"
 #include "library/TurretIndex.h"
 #include "numeric/NumText.h"
 #include "platform/FileError.h"
@@ -189,6 +191,19 @@ std::string CrossReference::StationNames(const core::Machine& machine,
                  StationLabel(machine, turret.rows[station.row]);
     }
     return names;
+}
+
+std::vector<bool> StrayRows(const core::Session& session, const StandardTurret& turret) {
+    ToolFiles tools;
+    for (const ShapeEntry& shape : kShapes) {
+        tools[shape.code] = ReadToolFile(session, shape.code);
+    }
+    const CrossReference crossReference({turret}, tools);
+    std::vector<bool> stray(turret.rows.size());
+    for (std::size_t r = 0; r < stray.size(); ++r) {
+        stray[r] = crossReference.Stray({0, r});
+    }
+    return stray;
 }
 
 std::string StationLabel(const core::Machine& machine, const StationRow& row) {

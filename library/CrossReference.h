@@ -89,6 +89,10 @@ class CrossReference {
     std::vector<std::vector<bool>> stray_;
 };
 
+// Per row of one turret: the row holds a tool that none of the library's tool files holds. Reads
+// every shape's tool file; throws platform::FileError when one cannot be read.
+std::vector<bool> StrayRows(const core::Session& session, const StandardTurret& turret);
+
 // The label of a row's station as the turret editor shows it.
 std::string StationLabel(const core::Machine& machine, const StationRow& row);
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Drawing.h"
+
 namespace tooling::platform {
 
 // The printer failed (none installed, off line, a write error).
@@ -34,6 +36,11 @@ class TextPage {
     virtual void SetUnderline(bool on) = 0;
     // An empty list prints an empty line.
     virtual void PrintLine(const std::vector<PageItem>& items) = 0;
+    // The next line or drawing starts a new page (nothing when the page has nothing on it yet).
+    virtual void NewPage() = 0;
+    // The drawing scaled to fit the rest of the page below its lines, and centred there; the next
+    // line starts a new page.
+    virtual void DrawFitted(const Drawing& drawing) = 0;
     // Ends the document and sends it to the printer; the next line starts a new document.
     virtual void EndDoc() = 0;
 

@@ -24,7 +24,7 @@ const std::string kTwelveBlanks(12, ' ');
 }  // namespace
 
 TurretEditor::TurretEditor(core::Session& session, std::function<void()> closed)
-    : session_(session), closed_(std::move(closed)) {}
+    : picture(session), session_(session), closed_(std::move(closed)) {}
 
 void TurretEditor::ShowRow(std::size_t r, int imperialDecimals) {
     const core::Machine& machine = session_.machine;
@@ -52,6 +52,7 @@ void TurretEditor::Open(std::vector<StationRow> rows, std::string_view name, int
         columns[4][r] = rows_[r].angle;
     }
     MarkStrays();
+    picture.Open();
     barMax = std::max(0, static_cast<int>(rows_.size()) - kVisibleLines);
     topLine = 0;
     session_.cmd.SyncBusy = true;
@@ -65,19 +66,11 @@ void TurretEditor::Open(std::vector<StationRow> rows, std::string_view name, int
 }
 
 void TurretEditor::MarkStrays() {
-    notInLibrary.assign(rows_.size(), false);
-    library::ToolFiles tools;
     try {
-        for (const library::ShapeEntry& shape : library::kShapes) {
-            tools[shape.code] = library::ReadToolFile(session_, shape.code);
-        }
+        notInLibrary = library::StrayRows(session_, {name_, session_.cmd.CurTurret, rows_});
     } catch (const platform::FileError& error) {
+        notInLibrary.assign(rows_.size(), false);
         session_.os.ui.Refuse(error.what());
-        return;
-    }
-    const library::CrossReference crossReference({{name_, session_.cmd.CurTurret, rows_}}, tools);
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        notInLibrary[r] = crossReference.Stray({0, r});
     }
 }
 
@@ -112,6 +105,19 @@ void TurretEditor::TurretList_DblClick(int line, int top, const RunTrtTol& runTr
 
 void TurretEditor::TurretBar_Change(int value) {
     topLine = std::clamp(value, 0, barMax);
+}
+
+void TurretEditor::Picture_Click(platform::DrawingPoint point, double reach) {
+    const std::optional<std::size_t> row = illustration::RowAt(picture.View(rows_, notInLibrary), point, reach);
+    if (!row) {
+        return;
+    }
+    const int line = static_cast<int>(*row);
+    SelectLine(line, std::clamp(topLine, line - kVisibleLines + 1, line));
+}
+
+platform::Drawing TurretEditor::Picture() const {
+    return picture.Draw(rows_, notInLibrary, selected);
 }
 
 void TurretEditor::Selectool_Click(const RunTrtTol& runTrtTol) {

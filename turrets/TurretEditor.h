@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "illustration/TurretPicture.h"
 #include "turrets/PickedTool.h"
 #include "turrets/TurretFiles.h"
 
@@ -47,6 +48,9 @@ class TurretEditor {
     bool buttonsDefault = false;  // TurretOk and TurretCncl are the default and cancel buttons
     bool focusList = false;       // the keyboard focus goes to TurretList(1)
 
+    // The picture pane beside the lists.
+    illustration::TurretPicture picture;
+
     // The rows of the open turret; a row's angle is the text of its fifth column.
     const std::vector<StationRow>& rows() const { return rows_; }
 
@@ -61,6 +65,11 @@ class TurretEditor {
     void TurretList_MouseMove(int button, int line, int top);
     void TurretList_DblClick(int line, int top, const RunTrtTol& runTrtTol);
     void TurretBar_Change(int value);
+    // A click on the picture at a point in millimetres: selects the row of the station there
+    // (within `reach` of its circle) and scrolls the lists to show it.
+    void Picture_Click(platform::DrawingPoint point, double reach);
+    // The picture of the rows as they stand, the selected one marked.
+    platform::Drawing Picture() const;
 
     void Selectool_Click(const RunTrtTol& runTrtTol);
     void Removetool_Click();

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/qt/Cp1252.h"
+#include "platform/qt/DrawingPainter.h"
 
 namespace tooling::platform {
 
@@ -163,6 +164,31 @@ void QtTextPage::PrintLine(const std::vector<PageItem>& items) {
         Fail("the printer stopped");
     }
     y_ += lineHeight;
+}
+
+void QtTextPage::NewPage() {
+    Begin();
+    if (y_ > 0) {
+        if (!printer_->newPage()) {
+            Fail("cannot start a new page");
+        }
+        y_ = 0;
+    }
+}
+
+void QtTextPage::DrawFitted(const Drawing& drawing) {
+    Begin();
+    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
+    // A drawing squeezed under a full page of lines would be too small to read.
+    if (y_ > page.height() * 2 / 3) {
+        NewPage();
+    }
+    const QRectF area(0, y_, page.width(), page.height() - y_);
+    PaintDrawing(*painter_, area, drawing, PaperInks(printer_->resolution()));
+    if (!painter_->isActive()) {
+        Fail("the printer stopped");
+    }
+    y_ = page.height();
 }
 
 void QtTextPage::EndDoc() {

@@ -38,6 +38,8 @@ class QtTextPage : public TextPage {
     void SetItalic(bool on) override;
     void SetUnderline(bool on) override;
     void PrintLine(const std::vector<PageItem>& items) override;
+    void NewPage() override;
+    void DrawFitted(const Drawing& drawing) override;
     void EndDoc() override;
 
     Orientation GetOrientation() const override;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <QTransform>
+
+#include "platform/Drawing.h"
+
+class QPainter;
+class QPalette;
+
+namespace tooling::platform {
+
+// The colours each ink is painted in, and the width of a line in the device's pixels.
+struct InkColours {
+    QColor line, faint, selected, warning;
+    double lineWidth = 1;
+};
+
+// On the screen, from the window's palette.
+InkColours ScreenInks(const QPalette& palette);
+// On paper: black lines, grey shades, for a device of `dotsPerInch`.
+InkColours PaperInks(double dotsPerInch);
+
+// Millimetres of the drawing to the device's pixels: its box scaled to fit `area` and centred,
+// y upwards. Nothing fits an empty area or box: the identity then.
+QTransform FitTransform(const QRectF& area, const Drawing& drawing);
+
+// Paints the drawing fitted into `area`. Texts keep their height in millimetres, scaled.
+void PaintDrawing(QPainter& painter, const QRectF& area, const Drawing& drawing,
+                  const InkColours& inks);
+
+}  // namespace tooling::platform

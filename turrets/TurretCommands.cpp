@@ -120,6 +120,7 @@ void TurretCommands::OpenList(bool multiple, const std::string& caption) {
     listFrameVisible = true;
     listButtonsDefault = true;
     previewBttnVisible = session_.cmd.TurretMode == kPrint;
+    illustrationCheckVisible = previewBttnVisible;
     focus = multiple ? TurretFocus::ListMult : TurretFocus::ListSngl;
 }
 
@@ -146,6 +147,7 @@ void TurretCommands::CloseListFrame() {
     machBttnVisible = false;
     machBttnCaption = "Machine";
     previewBttnVisible = false;
+    illustrationCheckVisible = false;
     listButtonsDefault = false;
     focus = TurretFocus::None;
 }

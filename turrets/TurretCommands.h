@@ -62,10 +62,16 @@ class TurretCommands {
     std::string machBttnCaption = "Machine";
     bool checkFrameVisible = false;
     bool previewBttnVisible = false;  // Print Turret's list offers a preview of the sheet
+    // Print Turret's list offers "With illustration": a page with the turret drawn follows the
+    // sheet. Off until the user ticks it; kept for the rest of the run.
+    bool illustrationCheckVisible = false;
+    bool withIllustration = false;
+    static constexpr const char* kWithIllustration = "With illustration";
 
     TurretEditor editor;
 
-    // Prints the sheet of a turret, given its number and name; the window supplies it.
+    // Prints the sheet of a turret, given its number and name (and the illustration when
+    // withIllustration is set); the window supplies it.
     std::function<void(std::int16_t number, const std::string& name)> printTurret;
     // Shows the sheet of a turret in a preview window; the list stays open.
     std::function<void(std::int16_t number, const std::string& name)> previewTurret;

@@ -107,13 +107,15 @@ void TurretEditor::TurretBar_Change(int value) {
     topLine = std::clamp(value, 0, barMax);
 }
 
-void TurretEditor::Picture_Click(platform::DrawingPoint point, double reach) {
-    const std::optional<std::size_t> row = illustration::RowAt(picture.View(rows_, notInLibrary), point, reach);
+bool TurretEditor::Picture_Click(platform::DrawingPoint point, double reach) {
+    const std::optional<std::size_t> row =
+        illustration::RowAt(picture.View(rows_, notInLibrary), point, reach);
     if (!row) {
-        return;
+        return false;
     }
     const int line = static_cast<int>(*row);
     SelectLine(line, std::clamp(topLine, line - kVisibleLines + 1, line));
+    return true;
 }
 
 platform::Drawing TurretEditor::Picture() const {

@@ -66,8 +66,9 @@ class TurretEditor {
     void TurretList_DblClick(int line, int top, const RunTrtTol& runTrtTol);
     void TurretBar_Change(int value);
     // A click on the picture at a point in millimetres: selects the row of the station there
-    // (within `reach` of its circle) and scrolls the lists to show it.
-    void Picture_Click(platform::DrawingPoint point, double reach);
+    // (within `reach` of its circle) and scrolls the lists to show it. False when no station is
+    // there.
+    bool Picture_Click(platform::DrawingPoint point, double reach);
     // The picture of the rows as they stand, the selected one marked.
     platform::Drawing Picture() const;
 

@@ -19,6 +19,7 @@
 #include "ui/FrameKeys.h"
 #include "ui/OutlinePainting.h"
 #include "ui/TrtTolDialog.h"
+#include "ui/TurretPictureView.h"
 
 namespace tooling::ui {
 
@@ -74,7 +75,9 @@ TurretEditorPanel::TurretEditorPanel(core::Session& session, turrets::TurretEdit
     header_ = new QLabel(platform::FromCp1252(turrets::TurretEditor::kHeader), this);
     header_->setObjectName(QStringLiteral("TurretHeader"));
     header_->setFont(fixed);
-    layout->addWidget(header_);
+    auto* sideBySide = new QHBoxLayout;
+    auto* table = new QVBoxLayout;
+    table->addWidget(header_);
 
     list_ = new QTableWidget(0, kColumns, this);
     list_->setObjectName(QStringLiteral("TurretList"));
@@ -100,8 +103,12 @@ TurretEditorPanel::TurretEditorPanel(core::Session& session, turrets::TurretEdit
     list_->setFixedHeight(turrets::TurretEditor::kVisibleLines *
                               list_->verticalHeader()->defaultSectionSize() +
                           2 * list_->frameWidth());
-    layout->addWidget(list_);
+    table->addWidget(list_);
+    table->addStretch();
     AlignColumns();
+    sideBySide->addLayout(table);
+    sideBySide->addLayout(PicturePane(list_->height()));
+    layout->addLayout(sideBySide);
 
     auto* panels = new QHBoxLayout;
     slctPanel_ = new QWidget(this);
@@ -147,6 +154,46 @@ TurretEditorPanel::TurretEditorPanel(core::Session& session, turrets::TurretEdit
             [this](int value) { Run([this, value] { editor_.TurretBar_Change(value); }); });
     keys_ = AddFrameKeys(this, ok_, cancel_);
     hide();
+}
+
+QVBoxLayout* TurretEditorPanel::PicturePane(int height) {
+    auto* pane = new QVBoxLayout;
+    picture_ = new TurretPictureView(
+        editor_, [this](const std::function<void()>& event) { Run(event); }, this);
+    picture_->setMinimumSize(height, height);
+    pane->addWidget(picture_, 1);
+    layoutHint_ =
+        new QLabel(QStringLiteral("Drag the stations to where they stand in the machine."), this);
+    layoutHint_->setObjectName(QStringLiteral("LayoutHint"));
+    layoutHint_->setWordWrap(true);
+    // The picture keeps its size when the hint comes and goes.
+    QSizePolicy keepRoom = layoutHint_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    layoutHint_->setSizePolicy(keepRoom);
+    pane->addWidget(layoutHint_);
+    auto* buttons = new QHBoxLayout;
+    illustration::TurretPicture& picture = editor_.picture;
+    layoutButton_ = Button(picture.kLayoutCaption, "LayoutBttn", this);
+    saveLayout_ = Button(picture.kSaveCaption, "LayoutSave", this);
+    resetLayout_ = Button(picture.kResetCaption, "LayoutReset", this);
+    cancelLayout_ = Button(picture.kCancelCaption, "LayoutCncl", this);
+    buttons->addStretch();
+    for (QPushButton* button : {layoutButton_, saveLayout_, resetLayout_, cancelLayout_}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    pane->addLayout(buttons);
+    connect(layoutButton_, &QPushButton::clicked, this, [this] {
+        Run([this] { editor_.picture.Layout_Click(); });
+        picture_->setFocus();
+    });
+    connect(saveLayout_, &QPushButton::clicked, this,
+            [this] { Run([this] { editor_.picture.LayoutSave_Click(); }); });
+    connect(resetLayout_, &QPushButton::clicked, this,
+            [this] { Run([this] { editor_.picture.LayoutReset_Click(); }); });
+    connect(cancelLayout_, &QPushButton::clicked, this,
+            [this] { Run([this] { editor_.picture.LayoutCancel_Click(); }); });
+    return pane;
 }
 
 void TurretEditorPanel::Run(const std::function<void()>& event) {
@@ -220,6 +267,14 @@ void TurretEditorPanel::ShowState() {
     for (QShortcut* key : keys_) {
         key->setEnabled(editor_.buttonsDefault);
     }
+    const bool layoutMode = editor_.picture.layoutMode;
+    layoutButton_->setVisible(!layoutMode);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(layoutHint_), static_cast<QWidget*>(saveLayout_),
+          static_cast<QWidget*>(resetLayout_), static_cast<QWidget*>(cancelLayout_)}) {
+        widget->setVisible(layoutMode);
+    }
+    picture_->update();
     slctPanel_->setVisible(editor_.frameVisible);
     turretPanel_->setVisible(editor_.frameVisible);
     setVisible(editor_.frameVisible);

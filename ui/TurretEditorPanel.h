@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QShortcut;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace tooling::core {
 struct Session;
@@ -21,11 +22,14 @@ class TurretEditor;
 
 namespace tooling::ui {
 
+class TurretPictureView;
+
 // The turret editor panel of the main window (TurretFrame): the turret's name (TrtDsc) over the
 // column heading and the stations in five columns that move as one (TurretList, whose scroll bar
 // is the TurretBar), the panel SlctPanel with Selectool and Removetool, and the panel TurretPanel
-// with TurretOk and TurretCncl, which Enter and Esc press. Shows a turrets::TurretEditor and hands
-// it the user's actions; Select Tool opens the Tooling dialog.
+// with TurretOk and TurretCncl, which Enter and Esc press; beside the lists, the turret's picture
+// with its Layout button. Shows a turrets::TurretEditor and hands it the user's actions; Select
+// Tool opens the Tooling dialog.
 class TurretEditorPanel : public QGroupBox {
     Q_OBJECT
 
@@ -45,6 +49,8 @@ class TurretEditorPanel : public QGroupBox {
     void SelectTool();
     // Column widths that put each column under its word of the heading.
     void AlignColumns();
+    // The picture, `height` pixels square at least, over its layout buttons.
+    QVBoxLayout* PicturePane(int height);
 
     core::Session& session_;
     turrets::TurretEditor& editor_;
@@ -55,6 +61,12 @@ class TurretEditorPanel : public QGroupBox {
     QWidget* turretPanel_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    TurretPictureView* picture_;
+    QLabel* layoutHint_;
+    QPushButton* layoutButton_;
+    QPushButton* saveLayout_;
+    QPushButton* resetLayout_;
+    QPushButton* cancelLayout_;
     FrameKeys keys_{};
 };
 

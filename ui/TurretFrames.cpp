@@ -15,9 +15,10 @@ namespace tooling::ui {
 TurretFrames::TurretFrames(core::Session& session, QWidget* parent)
     : QWidget(parent), commands_(session) {
     setObjectName(QStringLiteral("TurretFrames"));
-    const auto sheet = [&session](std::int16_t number, std::string name) -> PageBuilder {
-        return [&session, number, name](platform::TextPage& page) {
-            output::PrintTurret(session, number, name, page);
+    const auto sheet = [this, &session](std::int16_t number, std::string name) -> PageBuilder {
+        return [&session, number, name,
+                withIllustration = commands_.withIllustration](platform::TextPage& page) {
+            output::PrintTurret(session, number, name, page, withIllustration);
         };
     };
     commands_.printTurret = [this, &session, sheet](std::int16_t number, const std::string& name) {

@@ -75,8 +75,12 @@ TurretListFrame::TurretListFrame(turrets::TurretCommands& commands, QWidget* par
     cancel_->setObjectName(QStringLiteral("ListCncl"));
     preview_ = new QPushButton(QStringLiteral("Preview"), this);
     preview_->setObjectName(QStringLiteral("PreviewBttn"));
+    illustration_ =
+        new QCheckBox(QString::fromLatin1(turrets::TurretCommands::kWithIllustration), this);
+    illustration_->setObjectName(QStringLiteral("IllustrationCheck"));
     buttons->addWidget(machine_);
     buttons->addWidget(preview_);
+    buttons->addWidget(illustration_);
     buttons->addStretch();
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
@@ -92,6 +96,7 @@ TurretListFrame::TurretListFrame(turrets::TurretCommands& commands, QWidget* par
             [this] { Run(&turrets::TurretCommands::ListSngl_DblClick); });
     connect(multiple_, &QListWidget::itemDoubleClicked, this,
             [this] { Run(&turrets::TurretCommands::ListMult_DblClick); });
+    connect(illustration_, &QCheckBox::toggled, this, &TurretListFrame::TakeWidgets);
     connect(single_, &QListWidget::itemSelectionChanged, this, &TurretListFrame::TakeWidgets);
     connect(multiple_, &QListWidget::itemSelectionChanged, this, &TurretListFrame::TakeWidgets);
     keys_ = AddFrameKeys(this, ok_, cancel_);
@@ -108,6 +113,7 @@ void TurretListFrame::Run(void (turrets::TurretCommands::*event)()) {
 }
 
 void TurretListFrame::TakeWidgets() {
+    commands_.withIllustration = illustration_->isChecked();
     const QList<QListWidgetItem*> chosen = single_->selectedItems();
     commands_.listSnglSelected = chosen.isEmpty() ? -1 : single_->row(chosen.front());
     commands_.listMultSelected.assign(commands_.listLines.size(), false);
@@ -121,6 +127,7 @@ void TurretListFrame::TakeWidgets() {
 
 void TurretListFrame::ShowState() {
     const QSignalBlocker blockSingle(single_);
+    const QSignalBlocker blockCheck(illustration_);
     const QSignalBlocker blockMultiple(multiple_);
     setTitle(platform::FromCp1252(commands_.listCaption));
     const QStringList lines = Texts(commands_.listLines);
@@ -140,6 +147,8 @@ void TurretListFrame::ShowState() {
     machine_->setText(platform::FromCp1252(commands_.machBttnCaption));
     machine_->setVisible(commands_.machBttnVisible);
     preview_->setVisible(commands_.previewBttnVisible);
+    illustration_->setChecked(commands_.withIllustration);
+    illustration_->setVisible(commands_.illustrationCheckVisible);
     checkFrame_->setVisible(commands_.checkFrameVisible);
     ok_->setDefault(commands_.listButtonsDefault);
     for (QShortcut* key : keys_) {

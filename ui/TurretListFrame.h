@@ -46,6 +46,7 @@ class TurretListFrame : public QGroupBox {
     QPushButton* cancel_;
     QPushButton* machine_;
     QPushButton* preview_;
+    QCheckBox* illustration_;
     QFrame* checkFrame_;
     FrameKeys keys_{};
 };

@@ -6,10 +6,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -27,8 +30,10 @@
 #include "platform/qt/QtProcess.h"
 #include "platform/qt/QtTextPage.h"
 #include "platform/qt/QtUi.h"
+#include "turrets/TurretEditor.h"
 #include "ui/ToolDialogForm.h"
 #include "ui/ToolLibrary.h"
+#include "ui/TurretEditorPanel.h"
 
 namespace {
 
@@ -95,6 +100,44 @@ void AnswerNo(const char* name) {
         Save(*box, name);
         box->button(QMessageBox::No)->click();
     });
+}
+
+// The editor of a 64-station turret of four station sizes, half the stations holding a tool:
+// the machine is made up in memory, so nothing is written.
+void SixtyFourStations(core::Session& session) {
+    core::Machine& machine = session.machine;
+    machine.MachineFolder = "Sixty-Four";
+    machine.StationCount = 64;
+    machine.TurretStations.assign(1, {});
+    std::vector<library::StationRow> rows;
+    const std::int16_t types[] = {1, 1, 2, 1, 1, 2, 3, 1, 2, 1, 1, 4};
+    for (std::int16_t n = 1; n <= 64; ++n) {
+        const std::int16_t type = types[n % 12];
+        machine.TurretStations.push_back({n, 0, type,
+                                          machine.StationTable[static_cast<std::size_t>(type)].kind,
+                                          "T" + std::to_string(n), "", true});
+        library::StationRow row{n, " ", "", {}, "", type};
+        if (n % 2 == 1) {
+            const double size = machine.StationTable[static_cast<std::size_t>(type)].size1 * 0.6;
+            row = n % 4 == 1 ? library::StationRow{n, "A", "Diameter", {size, 0, 0, 0}, "0", type}
+                             : library::StationRow{n,
+                                                   "C",
+                                                   "Rectangle",
+                                                   {size, size / 3, 0, 0},
+                                                   std::to_string(n * 15 % 180),
+                                                   type};
+        }
+        rows.push_back(row);
+    }
+    turrets::TurretEditor editor(session, [] {});
+    ui::TurretEditorPanel panel(session, editor);
+    editor.Open(rows, "SIXTY-FOUR STATIONS", 3);
+    // The made-up tools are not in the sample's library; the picture shows their outlines.
+    editor.notInLibrary.assign(rows.size(), false);
+    panel.ShowState();
+    panel.resize(1100, 620);
+    panel.show();
+    Save(panel, "turret-editor-64-stations");
 }
 
 }  // namespace
@@ -182,5 +225,43 @@ int main(int argc, char* argv[]) {
     auto* turret = window.findChild<QTableWidget*>(QStringLiteral("TurretList"));
     ShowTip(*turret, turret->model()->index(1, 2));
     SaveScreen(window, "turret-editor-not-in-library");
+
+    // The picture beside the lists: a click on a station selects its row; Layout lets the
+    // stations be dragged.
+    auto* picture = window.findChild<QWidget*>(QStringLiteral("TurretPicture"));
+    const QPoint t6(picture->width() * 83 / 100, picture->height() / 2);  // the large T6
+    QTest::mouseClick(picture, Qt::LeftButton, {}, t6);
+    Save(window, "turret-editor-picture");
+    window.findChild<QPushButton*>(QStringLiteral("LayoutBttn"))->click();
+    QTest::mousePress(picture, Qt::LeftButton, {}, t6);
+    QPoint at = t6;
+    for (int step = 1; step <= 10; ++step) {
+        at += QPoint(-3, 5);
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), picture->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &move);
+    }
+    Save(window, "turret-layout-moving");
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, at);
+    window.findChild<QPushButton*>(QStringLiteral("LayoutCncl"))->click();
+    window.findChild<QPushButton*>(QStringLiteral("TurretCncl"))->click();
+
+    // Print Turret with the illustration ticked: the preview's last page.
+    window.findChild<QAction*>(QStringLiteral("TurretItem5"))->trigger();
+    window.findChild<QCheckBox*>(QStringLiteral("IllustrationCheck"))->setChecked(true);
+    QTimer::singleShot(0, [] {
+        QWidget* preview = QApplication::activeModalWidget();
+        preview->resize(900, 900);
+        if (auto* pages = preview->findChild<QPrintPreviewWidget*>()) {
+            pages->setCurrentPage(pages->pageCount());
+            pages->fitInView();
+        }
+        Save(*preview, "print-preview-turret-illustration");
+        preview->close();
+    });
+    window.findChild<QPushButton*>(QStringLiteral("PreviewBttn"))->click();
+    window.findChild<QPushButton*>(QStringLiteral("ListCncl"))->click();
+
+    SixtyFourStations(session);
     return 0;
 }

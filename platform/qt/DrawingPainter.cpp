@@ -44,8 +44,7 @@ void SetInk(QPainter& painter, const InkColours& inks, Ink ink, bool filled, boo
     if (!filled) {
         painter.setBrush(Qt::NoBrush);
     } else {
-        painter.setBrush(ink == Ink::Warning ? InkColour(inks, ink)
-                                             : Shade(InkColour(inks, ink)));
+        painter.setBrush(ink == Ink::Warning ? InkColour(inks, ink) : Shade(InkColour(inks, ink)));
     }
 }
 
@@ -79,7 +78,11 @@ QTransform FitTransform(const QRectF& area, const Drawing& drawing) {
 
 void PaintDrawing(QPainter& painter, const QRectF& area, const Drawing& drawing,
                   const InkColours& inks) {
-    const QTransform place = FitTransform(area, drawing);
+    PaintDrawing(painter, FitTransform(area, drawing), drawing, inks);
+}
+
+void PaintDrawing(QPainter& painter, const QTransform& place, const Drawing& drawing,
+                  const InkColours& inks) {
     const double scale = place.m11();
     if (!(scale > 0)) {
         return;

@@ -29,5 +29,8 @@ QTransform FitTransform(const QRectF& area, const Drawing& drawing);
 // Paints the drawing fitted into `area`. Texts keep their height in millimetres, scaled.
 void PaintDrawing(QPainter& painter, const QRectF& area, const Drawing& drawing,
                   const InkColours& inks);
+// Paints the drawing placed by `place` (a scale and a shift, y upwards).
+void PaintDrawing(QPainter& painter, const QTransform& place, const Drawing& drawing,
+                  const InkColours& inks);
 
 }  // namespace tooling::platform

@@ -79,8 +79,7 @@ TurretLayout Arrange(const std::vector<Station>& stations, double gap, double be
     for (const Station& station : stations) {
         sizes.insert(station.diameter);
     }
-    for (auto size = sizes.begin(); size != sizes.end() && std::next(size) != sizes.end();
-         ++size) {
+    for (auto size = sizes.begin(); size != sizes.end() && std::next(size) != sizes.end(); ++size) {
         std::vector<Station> small, large;
         for (const Station& station : stations) {
             (station.diameter <= *size ? small : large).push_back(station);

@@ -26,6 +26,8 @@ class TurretPictureView : public QWidget {
     TurretPictureView(turrets::TurretEditor& editor, Run run, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // How the picture was last painted: millimetres to the widget's pixels.
+    const QTransform& placement() const { return place_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -17,7 +17,8 @@ namespace tooling::illustration {
 
 namespace {
 
-constexpr double kFarthest = 10000;  // millimetres from the centre
+// 64 stations take about 1.5 KiB.
+constexpr std::uint64_t kLargestFile = 64 * 1024;
 constexpr int kLayoutDecimals = 2;
 // Holder sizes outside this range come from a damaged station table.
 constexpr double kSmallestHolder = 3;
@@ -30,7 +31,7 @@ std::optional<double> Coordinate(std::string_view field) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value) ||
-        std::fabs(value) > kFarthest) {
+        std::fabs(value) > kLayoutReach) {
         return std::nullopt;
     }
     return value;
@@ -105,7 +106,7 @@ TurretLayout LoadLayout(const core::Session& session) {
     const platform::FileSystem& fs = session.os.fs;
     const std::string path = LayoutPath(session);
     try {
-        if (fs.Exists(path, platform::ListFilter::Files)) {
+        if (fs.Exists(path, platform::ListFilter::Files) && fs.Length(path) <= kLargestFile) {
             if (auto saved = ParseLayout(fs.ReadAll(path), session.machine)) {
                 return *std::move(saved);
             }

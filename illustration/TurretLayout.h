@@ -26,6 +26,9 @@ struct StationSpot {
 // One spot per station of the machine's turret, rows 1 to StationCount in order.
 using TurretLayout = std::vector<StationSpot>;
 
+// No station stands farther than this from the centre, in millimetres along either axis.
+inline constexpr double kLayoutReach = 10000;
+
 // Where this program keeps a machine's layout: ProgramDir + "Tooling" + separator +
 // MachineFolder + ".layout".
 std::string LayoutPath(const core::Session& session);
@@ -33,14 +36,14 @@ std::string LayoutPath(const core::Session& session);
 // The layout a file's bytes hold: one line "station,x,y" for each station of the machine's
 // turret, in any order, then "******" or the end. Nothing when a station is missing, named twice
 // or not on the turret, when a line has other fields or a value that is not a finite number
-// within 10 metres of the centre, or when the file is not text.
+// within kLayoutReach of the centre, or when the file is not text.
 std::optional<TurretLayout> ParseLayout(std::string_view bytes, const core::Machine& machine);
 
 // The file's bytes: the stations in row order, coordinates to a hundredth of a millimetre.
 std::string LayoutBytes(const TurretLayout& layout);
 
 // The saved layout of the session's machine, or its default layout when none is saved or the
-// file is missing, cannot be read or is malformed.
+// file is missing, cannot be read, is malformed or is far larger than any layout.
 TurretLayout LoadLayout(const core::Session& session);
 
 // Writes the layout of the session's machine under its lock, creating the folder "Tooling" when

@@ -1,5 +1,7 @@
 #include "illustration/TurretPicture.h"
 
+#include <algorithm>
+
 #include "core/Session.h"
 #include "platform/FileError.h"
 
@@ -34,8 +36,8 @@ void TurretPicture::Station_Move(const std::vector<library::StationRow>& rows, s
     }
     const std::vector<bool> none;
     StationSpot& spot = layout_[SpotOf(View(rows, none), row)];
-    spot.x = to.x;
-    spot.y = to.y;
+    spot.x = std::clamp(to.x, -kLayoutReach, kLayoutReach);
+    spot.y = std::clamp(to.y, -kLayoutReach, kLayoutReach);
     layoutChanged = true;
 }
 

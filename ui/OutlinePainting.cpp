@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
-#include <algorithm>
 
 #include "platform/qt/Cp1252.h"
+#include "platform/qt/DrawingPainter.h"
 
 namespace tooling::ui {
 
@@ -16,14 +16,7 @@ constexpr double kChordPixels = 0.3;
 }  // namespace
 
 QTransform OutlineTransform(const QRectF& area, const tools::OutlineBox& box) {
-    const double scale = std::min(area.width() / box.Width(), area.height() / box.Height());
-    const QPointF middle = area.center();
-    return {scale,
-            0,
-            0,
-            -scale,
-            middle.x() - (box.minX + box.maxX) / 2 * scale,
-            middle.y() + (box.minY + box.maxY) / 2 * scale};
+    return platform::FitTransform(area, {box.minX, box.minY}, {box.maxX, box.maxY});
 }
 
 void PaintOutline(QPainter& painter, const QRectF& area, const tools::ToolOutline& outline,

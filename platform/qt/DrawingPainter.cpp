@@ -60,9 +60,9 @@ InkColours PaperInks(double dotsPerInch) {
             std::max(1.0, kPaperLineMm * dotsPerInch / 25.4)};
 }
 
-QTransform FitTransform(const QRectF& area, const Drawing& drawing) {
-    const double width = drawing.max.x - drawing.min.x;
-    const double height = drawing.max.y - drawing.min.y;
+QTransform FitTransform(const QRectF& area, DrawingPoint min, DrawingPoint max) {
+    const double width = max.x - min.x;
+    const double height = max.y - min.y;
     if (area.isEmpty() || !(width > 0) || !(height > 0)) {
         return {};
     }
@@ -72,8 +72,12 @@ QTransform FitTransform(const QRectF& area, const Drawing& drawing) {
             0,
             0,
             -scale,
-            middle.x() - (drawing.min.x + drawing.max.x) / 2 * scale,
-            middle.y() + (drawing.min.y + drawing.max.y) / 2 * scale};
+            middle.x() - (min.x + max.x) / 2 * scale,
+            middle.y() + (min.y + max.y) / 2 * scale};
+}
+
+QTransform FitTransform(const QRectF& area, const Drawing& drawing) {
+    return FitTransform(area, drawing.min, drawing.max);
 }
 
 void PaintDrawing(QPainter& painter, const QRectF& area, const Drawing& drawing,

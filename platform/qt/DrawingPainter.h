@@ -22,8 +22,10 @@ InkColours ScreenInks(const QPalette& palette);
 // On paper: black lines, grey shades, for a device of `dotsPerInch`.
 InkColours PaperInks(double dotsPerInch);
 
-// Millimetres of the drawing to the device's pixels: its box scaled to fit `area` and centred,
-// y upwards. Nothing fits an empty area or box: the identity then.
+// Millimetres of a box to the device's pixels: the box scaled to fit `area` and centred, y
+// upwards. Nothing fits an empty area or box: the identity then.
+QTransform FitTransform(const QRectF& area, DrawingPoint min, DrawingPoint max);
+// The same for the drawing's box.
 QTransform FitTransform(const QRectF& area, const Drawing& drawing);
 
 // Paints the drawing fitted into `area`. Texts keep their height in millimetres, scaled.

@@ -164,6 +164,9 @@ void TurretEditor::Removetool_Click() {
 }
 
 void TurretEditor::TurretOk_Click() {
+    if (LayoutUnderWay()) {
+        return;
+    }
     try {
         if (session_.cmd.CurTurret < 1) {
             const std::int16_t number = SaveNewTurret(session_, name_, rows_);
@@ -184,7 +187,16 @@ void TurretEditor::TurretOk_Click() {
 }
 
 void TurretEditor::TurretCncl_Click() {
-    Close();
+    if (!LayoutUnderWay()) {
+        Close();
+    }
+}
+
+bool TurretEditor::LayoutUnderWay() {
+    if (picture.layoutMode) {
+        session_.os.ui.Beep();
+    }
+    return picture.layoutMode;
 }
 
 void TurretEditor::Close() {

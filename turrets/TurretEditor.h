@@ -74,6 +74,7 @@ class TurretEditor {
 
     void Selectool_Click(const RunTrtTol& runTrtTol);
     void Removetool_Click();
+    // Neither closes the panel while the picture's layout is being changed: the beep sounds.
     void TurretOk_Click();
     void TurretCncl_Click();
 
@@ -82,6 +83,8 @@ class TurretEditor {
     // Marks the rows whose tool none of the library's tool files holds.
     void MarkStrays();
     void SelectLine(int line, int top);
+    // True, after the beep, while the picture is in layout mode.
+    bool LayoutUnderWay();
     void Close();
 
     core::Session& session_;

@@ -183,6 +183,7 @@ QVBoxLayout* TurretEditorPanel::PicturePane(int height) {
         buttons->addWidget(button);
     }
     pane->addLayout(buttons);
+    layoutKeys_ = AddFrameKeys(this, saveLayout_, cancelLayout_);
     connect(layoutButton_, &QPushButton::clicked, this, [this] {
         Run([this] { editor_.picture.Layout_Click(); });
         picture_->setFocus();
@@ -264,10 +265,16 @@ void TurretEditorPanel::ShowState() {
     }
     list_->verticalScrollBar()->setValue(editor_.topLine);
     ok_->setDefault(editor_.buttonsDefault);
-    for (QShortcut* key : keys_) {
-        key->setEnabled(editor_.buttonsDefault);
-    }
     const bool layoutMode = editor_.picture.layoutMode;
+    // While the layout changes, Enter and Esc save or drop it, and the turret cannot be closed.
+    for (QShortcut* key : keys_) {
+        key->setEnabled(editor_.buttonsDefault && !layoutMode);
+    }
+    for (QShortcut* key : layoutKeys_) {
+        key->setEnabled(layoutMode);
+    }
+    ok_->setEnabled(!layoutMode);
+    cancel_->setEnabled(!layoutMode);
     layoutButton_->setVisible(!layoutMode);
     for (QWidget* widget :
          {static_cast<QWidget*>(layoutHint_), static_cast<QWidget*>(saveLayout_),

@@ -68,6 +68,7 @@ class TurretEditorPanel : public QGroupBox {
     QPushButton* resetLayout_;
     QPushButton* cancelLayout_;
     FrameKeys keys_{};
+    FrameKeys layoutKeys_{};
 };
 
 }  // namespace tooling::ui

@@ -83,10 +83,11 @@ TEST_F(TurretPictureTest, LayoutDragsAndNudgesStationsThenSavesResetsOrCancels) 
     Drag(StationPixel(1), StationPixel(1) + QPoint(30, 0));
     Click("LayoutBttn");
     EXPECT_EQ(Buttons(), "LayoutSave LayoutReset LayoutCncl ");
+    EXPECT_FALSE(Find<QPushButton>(*window, "TurretOk")->isEnabled());
     Drag(StationPixel(1), StationPixel(1) + QPoint(30, 0));
     QTest::keyClick(picture, Qt::Key_Up, Qt::ShiftModifier);
     QTest::keyClick(picture, Qt::Key_Left);
-    Click("LayoutSave");
+    QTest::keyClick(picture, Qt::Key_Return);  // Save Layout
     EXPECT_EQ(Buttons(), "LayoutBttn ");
     illustration::TurretLayout moved = defaults;
     moved[0].x += 30 / picture->placement().m11() - 1;
@@ -101,7 +102,8 @@ TEST_F(TurretPictureTest, LayoutDragsAndNudgesStationsThenSavesResetsOrCancels) 
     const std::string withMoves = test::ReadFile(path);
     Click("LayoutBttn");
     Click("LayoutReset");
-    Click("LayoutCncl");
+    QTest::keyClick(picture, Qt::Key_Escape);  // Cancel
+    EXPECT_EQ(Buttons(), "LayoutBttn ");
     EXPECT_EQ(test::ReadFile(path), withMoves);
     Click("LayoutBttn");
     Click("LayoutReset");

@@ -84,8 +84,8 @@ void AddWarning(platform::Drawing& drawing, DrawingPoint centre, double radius) 
                                            Ink::Warning,
                                            true,
                                            true});
-    drawing.items.emplace_back(DrawingText{{centre.x, centre.y - h / 12}, "!", h / 2, Ink::Line,
-                                           true});
+    drawing.items.emplace_back(
+        DrawingText{{centre.x, centre.y - h / 12}, "!", h / 2, Ink::Line, true});
 }
 
 void AddOutline(platform::Drawing& drawing, const library::StationRow& row, DrawingPoint centre,
@@ -136,8 +136,8 @@ platform::Drawing DrawTurret(const TurretView& view, int selected) {
     const std::size_t count = std::min(view.rows.size(), view.layout.size());
     double reach = 0;
     for (const StationSpot& spot : view.layout) {
-        reach = std::max(reach, Length({spot.x, spot.y}) +
-                                    StationDiameter(view.machine, spot.station) / 2);
+        reach = std::max(
+            reach, Length({spot.x, spot.y}) + StationDiameter(view.machine, spot.station) / 2);
     }
     const double label = LabelHeight(reach);
     const double rim = reach + 2 * label;
@@ -156,8 +156,8 @@ platform::Drawing DrawTurret(const TurretView& view, int selected) {
         const std::string text = LabelOf(view.machine, station);
         const DrawingPoint out = Outward(centre);
         const double width = kCharWidth * label * static_cast<double>(text.size());
-        const double away = radius + label * 0.3 + std::fabs(out.x) * width / 2 +
-                            std::fabs(out.y) * label / 2;
+        const double away =
+            radius + label * 0.3 + std::fabs(out.x) * width / 2 + std::fabs(out.y) * label / 2;
         drawing.items.emplace_back(DrawingText{
             {centre.x + out.x * away, centre.y + out.y * away}, text, label, Ink::Line, chosen});
 

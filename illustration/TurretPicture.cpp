@@ -19,8 +19,7 @@ TurretView TurretPicture::View(const std::vector<library::StationRow>& rows,
 }
 
 platform::Drawing TurretPicture::Draw(const std::vector<library::StationRow>& rows,
-                                      const std::vector<bool>& notInLibrary,
-                                      int selected) const {
+                                      const std::vector<bool>& notInLibrary, int selected) const {
     return DrawTurret(View(rows, notInLibrary), selected);
 }
 

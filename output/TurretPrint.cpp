@@ -30,8 +30,7 @@ void PrintIllustration(const core::Session& session, const library::StandardTurr
     PrintHeading(page, turret.name,
                  {{5, "Library : " + session.lib.LibraryName},
                   {45, "Machine : " + session.machine.MachineName}});
-    page.DrawFitted(
-        illustration::DrawTurret({session.machine, layout, turret.rows, notInLibrary}));
+    page.DrawFitted(illustration::DrawTurret({session.machine, layout, turret.rows, notInLibrary}));
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ struct DrawingPoint {
 
 // What a mark is drawn with; the window and the paper each give it a colour.
 enum class Ink {
-    Line,       // the ordinary drawing line
-    Faint,      // what sits behind the drawing (the turret's rim)
-    Selected,   // the station the user has chosen
-    Warning,    // something the user should look at
+    Line,      // the ordinary drawing line
+    Faint,     // what sits behind the drawing (the turret's rim)
+    Selected,  // the station the user has chosen
+    Warning,   // something the user should look at
 };
 
 struct DrawingCircle {

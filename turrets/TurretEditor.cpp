@@ -108,7 +108,8 @@ void TurretEditor::TurretBar_Change(int value) {
 }
 
 void TurretEditor::Picture_Click(platform::DrawingPoint point, double reach) {
-    const std::optional<std::size_t> row = illustration::RowAt(picture.View(rows_, notInLibrary), point, reach);
+    const std::optional<std::size_t> row =
+        illustration::RowAt(picture.View(rows_, notInLibrary), point, reach);
     if (!row) {
         return;
     }

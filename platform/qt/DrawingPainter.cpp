@@ -44,8 +44,7 @@ void SetInk(QPainter& painter, const InkColours& inks, Ink ink, bool filled, boo
     if (!filled) {
         painter.setBrush(Qt::NoBrush);
     } else {
-        painter.setBrush(ink == Ink::Warning ? InkColour(inks, ink)
-                                             : Shade(InkColour(inks, ink)));
+        painter.setBrush(ink == Ink::Warning ? InkColour(inks, ink) : Shade(InkColour(inks, ink)));
     }
 }
 

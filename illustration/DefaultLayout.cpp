@@ -51,7 +51,7 @@ Ring MakeRing(std::vector<Station> stations, double gap, double least) {
         ring.angles.push_back(at);
         at += share / 2;
     }
-    ring.radius = n > 1 ? least : 0;
+    ring.radius = least;  // a ring of one station too: it stands `least` from the centre
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = i + 1; j < n; ++j) {
             const double apart = ring.angles[j] - ring.angles[i];
@@ -79,8 +79,7 @@ TurretLayout Arrange(const std::vector<Station>& stations, double gap, double be
     for (const Station& station : stations) {
         sizes.insert(station.diameter);
     }
-    for (auto size = sizes.begin(); size != sizes.end() && std::next(size) != sizes.end();
-         ++size) {
+    for (auto size = sizes.begin(); size != sizes.end() && std::next(size) != sizes.end(); ++size) {
         std::vector<Station> small, large;
         for (const Station& station : stations) {
             (station.diameter <= *size ? small : large).push_back(station);

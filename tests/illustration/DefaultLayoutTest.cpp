@@ -81,5 +81,17 @@ TEST(DefaultLayout, KeepsTheCirclesApartInStationOrderWithTheLargeOnesOutside) {
     EXPECT_GT(twoRings, 0);
 }
 
+// A station whose type has no usable size, or no type, is drawn as large as the smallest usable
+// holder of the turret.
+TEST(StationDiameter, IsTheTypesFirstSizeOrElseTheSmallestUsableOne) {
+    const std::vector<double> sizes = {31.7, 0, 25, 600, std::nan(""), 2.9, 20};
+    const core::Machine machine = MachineOf(7, [&](int s) { return sizes[s - 1]; });
+    std::vector<double> drawn;
+    for (std::int16_t s = 1; s <= 8; ++s) {
+        drawn.push_back(StationDiameter(machine, s));
+    }
+    EXPECT_EQ(drawn, (std::vector<double>{31.7F, 20, 25, 20, 20, 20, 20, 20}));
+}
+
 }  // namespace
 }  // namespace tooling::illustration

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "library/CrossReference.h"
 #include "numeric/NumText.h"
 #include "output/TurretPrint.h"
 #include "tests/illustration/SampleTurret.h"
@@ -20,7 +19,7 @@ using platform::DrawingPoint;
 
 class TurretDrawing : public test::SampleTurret {
   protected:
-    // Each station of the picture on a line: its label, the radius and ink of its circle, then
+    // The rim, then each row's station on a line: the radius and ink of its circle, then
     // the marks drawn after it, each placed inside the circle ("in"), outside it on the side
     // towards the turret's centre ("inward") or elsewhere outside ("out").
     std::string Stations(const platform::Drawing& drawing, const TurretView& view) const {
@@ -37,7 +36,7 @@ class TurretDrawing : public test::SampleTurret {
             }
             return in ? "in" : inward ? "inward" : "out";
         };
-        for (std::size_t i = 1; i < drawing.items.size(); ++i) {
+        for (std::size_t i = 0; i < drawing.items.size(); ++i) {
             const platform::DrawingItem& item = drawing.items[i];
             if (const auto* circle = std::get_if<platform::DrawingCircle>(&item)) {
                 std::size_t r = 0;
@@ -47,9 +46,10 @@ class TurretDrawing : public test::SampleTurret {
                 }
                 centre = circle->centre;
                 radius = circle->radius;
-                text += (i > 1 ? "\n" : "") + library::StationLabel(session.machine, rows.at(r)) +
-                        " r" + numeric::NumText(radius, 2) + " " +
-                        inks[static_cast<int>(circle->ink)] + (circle->filled ? " filled:" : ":");
+                text += (i > 0 ? "\n" : "") +
+                        (r < rows.size() ? "row " + std::to_string(r + 1) : "rim") + " r" +
+                        numeric::NumText(radius, 2) + " " + inks[static_cast<int>(circle->ink)] +
+                        (circle->filled ? " filled:" : ":");
             } else if (const auto* path = std::get_if<platform::DrawingPath>(&item)) {
                 text += std::string(" ") + inks[static_cast<int>(path->ink)] +
                         (path->closed ? "" : " open") + (path->dashed ? " dashed" : "") + " " +
@@ -62,10 +62,11 @@ class TurretDrawing : public test::SampleTurret {
     }
 };
 
-// Row 7 selected; row 4's tool is not in the library; stations 9 and 18 are index stations and
-// station 10 is empty.
+// Row 7 selected; row 4's tool is not in the library; stations 9 and 18 are index stations,
+// station 10 is empty, and the last row's line names no station of the turret.
 TEST_F(TurretDrawing, DrawsEachStationWithItsToolMarksAndLabel) {
     const TurretLayout layout = DefaultLayout(session.machine);
+    rows[19].station = 99;
     std::vector<bool> stray(rows.size());
     stray[3] = true;
     const TurretView view{session.machine, layout, rows, stray};

@@ -5,8 +5,11 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/Machine.h"
+#include "illustration/TurretPicture.h"
+#include "platform/FileError.h"
 #include "tests/illustration/SampleTurret.h"
 #include "tests/support/DataRows.h"
 
@@ -55,9 +58,44 @@ TEST_F(LayoutFile, SavesUnderToolingAndLoadsTheSavedLayoutOrTheDefault) {
     EXPECT_EQ(LoadLayout(session), defaults) << "unreadable";
     test::WriteFile(path, LayoutBytes(TurretLayout(saved.begin(), saved.end() - 1)));
     EXPECT_EQ(LoadLayout(session), defaults) << "a station short";
-    std::filesystem::remove(test::PathOf(path));
-    std::filesystem::create_directory(test::PathOf(path));
-    EXPECT_EQ(LoadLayout(session), defaults) << "a folder";
+}
+
+// Moves count in layout mode only; Save writes them, Cancel drops them, Default Layout puts
+// every station back, and a failed save keeps the mode and the moves.
+TEST_F(LayoutFile, LayoutModeMovesStationsUntilSavedOrCancelled) {
+    TurretPicture picture(session);
+    picture.Open();
+    const TurretLayout defaults = picture.layout();
+    TurretLayout moved = defaults;
+    moved[1] = {2, 5, 6};
+    const auto state = [&] {
+        return std::tuple(picture.layout(), picture.layoutMode, picture.layoutChanged);
+    };
+    picture.Station_Move(rows, 1, {5, 6});
+    EXPECT_EQ(state(), std::tuple(defaults, false, false));
+    picture.Layout_Click();
+    picture.Station_Move(rows, 1, {5, 6});
+    EXPECT_EQ(state(), std::tuple(moved, true, true));
+    picture.LayoutCancel_Click();
+    EXPECT_EQ(state(), std::tuple(defaults, false, false));
+    picture.Layout_Click();
+    picture.Station_Move(rows, 1, {5, 6});
+    picture.LayoutSave_Click();
+    EXPECT_EQ(state(), std::tuple(moved, false, false));
+    EXPECT_EQ(LayoutBytes(LoadLayout(session)), LayoutBytes(moved));
+    picture.Layout_Click();
+    picture.LayoutReset_Click();
+    EXPECT_EQ(state(), std::tuple(defaults, true, true));
+    fs.failOn = "Tooling/";
+    picture.LayoutSave_Click();
+    EXPECT_EQ(state(), std::tuple(defaults, true, true));
+    EXPECT_EQ(ui.events,
+              (std::vector<std::string>{
+                  "beep",
+                  "message:" +
+                      std::string(
+                          platform::FileError(LayoutPath(session), "Permission denied").what())}));
+    EXPECT_EQ(LayoutBytes(LoadLayout(session)), LayoutBytes(moved));
 }
 
 }  // namespace

@@ -56,7 +56,8 @@ constexpr const char* kMainHelp =
     "pass\n"
     "  turrets [--csv]                      the standard turrets and their stations\n"
     "  print-list --shape CODE --pdf FILE   the printed tool list of a shape, as a PDF file\n"
-    "  print-turret NAME --pdf FILE         the printed sheet of a turret, as a PDF file\n"
+    "  print-turret NAME --pdf FILE [--illustration]\n"
+    "                                       the printed sheet of a turret, as a PDF file\n"
     "  check [--repair]                     what does not hold together in the library\n"
     "  where-used [--shape CODE|all] [--csv]\n"
     "                                       the turrets and stations that hold each tool\n"
@@ -113,8 +114,10 @@ const std::map<std::string, std::string, std::less<>> kCommandHelp = {
      "usage: tooling-cli print-list --shape CODE --pdf FILE\n"
      "Writes the page that Print Tool List prints for the shape to the PDF file FILE.\n"},
     {"print-turret",
-     "usage: tooling-cli print-turret NAME --pdf FILE\n"
-     "Writes the sheet that Print Turret prints for the turret NAME to the PDF file FILE.\n"},
+     "usage: tooling-cli print-turret NAME --pdf FILE [--illustration]\n"
+     "Writes the sheet that Print Turret prints for the turret NAME to the PDF file FILE.\n"
+     "--illustration adds the page that \"With illustration\" prints after it: the turret drawn\n"
+     "on the machine's layout, under its name, the library and the machine.\n"},
 };
 
 // A command line taken apart: the options of the run, the command and what follows it.
@@ -376,7 +379,7 @@ int Run(const CommandLine& line, const CliContext& context) {
     } else if (line.command == "print-list") {
         args = Take(line.args, {}, {"--shape", "--pdf"}, 0);
     } else {
-        args = Take(line.args, {}, {"--pdf"}, 1);
+        args = Take(line.args, {"--illustration"}, {"--pdf"}, 1);
     }
     const bool prints = line.command.starts_with("print-");
     if (prints && (!args.Has("--pdf") || (line.command == "print-list" && !args.Has("--shape")))) {
@@ -437,7 +440,7 @@ int Run(const CommandLine& line, const CliContext& context) {
                 break;
             }
         }
-        output::PrintTurret(session, *number, stored);
+        output::PrintTurret(session, *number, stored, args.Has("--illustration"));
     }
     if (prints && !context.fs.Exists(args.Get("--pdf"), platform::ListFilter::Files)) {
         throw DataError("the PDF file \"" + args.Get("--pdf") + "\" could not be written");

@@ -51,7 +51,7 @@ Ring MakeRing(std::vector<Station> stations, double gap, double least) {
         ring.angles.push_back(at);
         at += share / 2;
     }
-    ring.radius = n > 1 ? least : 0;
+    ring.radius = least;  // a ring of one station too: it stands `least` from the centre
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = i + 1; j < n; ++j) {
             const double apart = ring.angles[j] - ring.angles[i];

@@ -1,5 +1,6 @@
 # Runs the tooling-cli executable on a copy of the sample installation: started in the program
-# folder, it lists a shape, writes a turret sheet as a PDF and refuses a wrong command line.
+# folder, it lists a shape, writes a turret sheet as a PDF (and with --illustration a page more
+# with the turret drawn) and refuses a wrong command line.
 # -DCLI=<tooling-cli> -DSOURCE_DIR=<repository> -DWORK=<scratch folder>
 # With -DWINE=<wine> the Windows build runs under Wine on an installation whose configuration
 # names its folders as Windows does (Wine's drive Z: is the root folder, "\" the separator);
@@ -64,5 +65,26 @@ if(PDFTOTEXT)
        NOT text MATCHES "\n1 +Square +10 +45\n")
         message(FATAL_ERROR "the turret sheet's PDF reads\n${text}")
     endif()
+
+    run(0 print-turret front --illustration --pdf "${WORK}/drawn.pdf")
+    string(ASCII 12 page_end)
+    string(REGEX MATCHALL "${page_end}" sheet_pages "${text}")
+    list(LENGTH sheet_pages sheet_pages)
+    math(EXPR last "${sheet_pages} + 1")
+    execute_process(COMMAND "${PDFTOTEXT}" "${WORK}/drawn.pdf" - OUTPUT_VARIABLE drawn)
+    string(REGEX MATCHALL "${page_end}" pages "${drawn}")
+    list(LENGTH pages pages)
+    execute_process(COMMAND "${PDFTOTEXT}" -f ${last} -l ${last} "${WORK}/drawn.pdf" -
+        OUTPUT_VARIABLE text)
+    set(expected "FRONT" "Library : Shop Standard" "Machine : Kestrel TP-20 Punch Press")
+    foreach(station RANGE 1 20)
+        list(APPEND expected "T${station}")
+    endforeach()
+    foreach(word IN LISTS expected)
+        if(NOT pages EQUAL last OR NOT text MATCHES "(^|[ \n])${word}([ \n]|$)")
+            message(FATAL_ERROR "print-turret --illustration wrote ${pages} pages, not ${last}, "
+                "or no \"${word}\" on the last:\n${text}")
+        endif()
+    endforeach()
 endif()
 file(REMOVE_RECURSE "${WORK}")

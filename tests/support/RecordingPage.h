@@ -9,7 +9,8 @@ namespace tooling::test {
 
 // A printer that records what was printed, one text per operation: "font:<name>", "bold:1",
 // "italic:0", "underline:1", "line:" followed by "<column>|<text>" items joined by "; ",
-// "newpage", "drawing:…" (see Summary), "enddoc", "orientation:<1|2>". `failAfter` makes the n-th printing operation throw.
+// "newpage", "drawing:…" (see Summary), "enddoc", "orientation:<1|2>". `failAfter` makes the n-th
+// printing operation throw.
 class RecordingPage : public platform::TextPage {
   public:
     void SetFontName(const std::string& name) override { Record("font:" + name); }

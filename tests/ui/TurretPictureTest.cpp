@@ -50,10 +50,6 @@ class TurretPictureTest : public ::testing::Test, public test::MainWindowFixture
         QApplication::sendEvent(picture, &move);
         QTest::mouseRelease(picture, Qt::LeftButton, {}, to);
     }
-    illustration::TurretLayout Saved() {
-        const std::string path = illustration::LayoutPath(session());
-        return *illustration::ParseLayout(test::ReadFile(path), session().machine);
-    }
     std::string Buttons() const {
         std::string shown;
         for (const char* name : {"LayoutBttn", "LayoutSave", "LayoutReset", "LayoutCncl"}) {
@@ -75,40 +71,32 @@ TEST_F(TurretPictureTest, AClickOnAStationSelectsItsRowAndScrollsTheListsToIt) {
     EXPECT_EQ(table->currentRow(), 23);
 }
 
-TEST_F(TurretPictureTest, LayoutDragsAndNudgesStationsThenSavesResetsOrCancels) {
-    const std::string path = illustration::LayoutPath(session());
+// The bindings of layout mode: the buttons shown, a drag by the pointer's distance, the arrow
+// keys, Enter for Save Layout and Esc for Cancel; the turret cannot be closed meanwhile.
+TEST_F(TurretPictureTest, LayoutDragsAndNudgesStationsEnterSavesEscapeCancels) {
     const illustration::TurretLayout defaults = illustration::DefaultLayout(session().machine);
     EXPECT_EQ(Buttons(), "LayoutBttn ");
-    // Outside layout mode a drag moves nothing.
-    Drag(StationPixel(1), StationPixel(1) + QPoint(30, 0));
     Click("LayoutBttn");
     EXPECT_EQ(Buttons(), "LayoutSave LayoutReset LayoutCncl ");
     EXPECT_FALSE(Find<QPushButton>(*window, "TurretOk")->isEnabled());
     Drag(StationPixel(1), StationPixel(1) + QPoint(30, 0));
     QTest::keyClick(picture, Qt::Key_Up, Qt::ShiftModifier);
     QTest::keyClick(picture, Qt::Key_Left);
-    QTest::keyClick(picture, Qt::Key_Return);  // Save Layout
+    QTest::keyClick(picture, Qt::Key_Return);
     EXPECT_EQ(Buttons(), "LayoutBttn ");
-    illustration::TurretLayout moved = defaults;
-    moved[0].x += 30 / picture->placement().m11() - 1;
-    moved[0].y += 10;
-    const illustration::TurretLayout saved = Saved();
-    EXPECT_NEAR(saved[0].x, moved[0].x, 0.01);
-    EXPECT_NEAR(saved[0].y, moved[0].y, 0.01);
+    const illustration::TurretLayout saved = *illustration::ParseLayout(
+        test::ReadFile(illustration::LayoutPath(session())), session().machine);
+    EXPECT_NEAR(saved[0].x, defaults[0].x + 30 / picture->placement().m11() - 1, 0.01);
+    EXPECT_NEAR(saved[0].y, defaults[0].y + 10, 0.01);
     EXPECT_EQ(illustration::LayoutBytes({saved.begin() + 1, saved.end()}),
               illustration::LayoutBytes({defaults.begin() + 1, defaults.end()}));
 
-    // Cancel drops the default layout chosen; saved, it replaces the moves.
-    const std::string withMoves = test::ReadFile(path);
     Click("LayoutBttn");
-    Click("LayoutReset");
-    QTest::keyClick(picture, Qt::Key_Escape);  // Cancel
+    Drag(StationPixel(2), StationPixel(2) + QPoint(0, 30));
+    QTest::keyClick(picture, Qt::Key_Escape);
     EXPECT_EQ(Buttons(), "LayoutBttn ");
-    EXPECT_EQ(test::ReadFile(path), withMoves);
-    Click("LayoutBttn");
-    Click("LayoutReset");
-    Click("LayoutSave");
-    EXPECT_EQ(test::ReadFile(path), illustration::LayoutBytes(defaults));
+    EXPECT_EQ(test::ReadFile(illustration::LayoutPath(session())),
+              illustration::LayoutBytes(saved));
 }
 
 TEST_F(TurretPictureTest, WithIllustrationAddsTheDrawingPageToPreviewAndPrint) {

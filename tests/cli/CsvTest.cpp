@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::test {
 namespace {

@@ -18,10 +18,13 @@ inline void ExpectGolden(const std::string& path, const std::string& actual) {
     EXPECT_EQ(actual, FileExists(path) ? ReadFile(path) : "(no " + path + ")") << path;
 }
 
-// The golden file of the running test: <folder>/<test suite>/<test>.txt.
-inline std::string GoldenOfThisTest(const std::string& folder) {
+// Compares what the running test noted with its transcript, golden/<test suite>/<test>.txt beside
+// the test program.
+inline void ExpectTranscript(const std::string& text) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    return folder + "/" + test->test_suite_name() + "/" + test->name() + ".txt";
+    ExpectGolden(std::string(TOOLING_GOLDEN_DIR) + "/" + test->test_suite_name() + "/" +
+                     test->name() + ".txt",
+                 text);
 }
 
 // File bytes as transcript lines: each CR shown as "\r", so line ends stay visible.

@@ -9,8 +9,9 @@
 
 #include "core/Text.h"
 #include "library/ToolFile.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
+#include "tests/support/ToolRows.h"
 #include "tests/tools/Transcript.h"
 #include "tools/ToolShapes.h"
 
@@ -22,14 +23,7 @@ using test::DataRow;
 
 // A tool whose first dimension is `dim1`; its settings number tells it apart.
 ToolRec Tool(char shape, float dim1, std::int32_t id, const std::string& name = "Tool") {
-    ToolRec rec;
-    rec.Shape = shape;
-    rec.Descr = library::PaddedDescr(name);
-    rec.Dims = {dim1, dim1, 0, 0};
-    rec.Stns[0] = {1, 10};
-    rec.Angles[0] = 0;
-    rec.SettingsNo = id;
-    return rec;
+    return test::Tool(shape, name, {dim1, dim1, 0, 0}, {{1, 10}}, {0}, id);
 }
 
 class ToolListTest : public TranscriptTest {
@@ -57,11 +51,7 @@ class ToolListTest : public TranscriptTest {
     }
 
     void WriteTools(char shape, const std::vector<ToolRec>& recs) {
-        std::string bytes;
-        for (const ToolRec& rec : recs) {
-            bytes += library::ToolRecBytes(rec);
-        }
-        test::WriteFile(fixture.ToolPath(std::string("Shop.") + shape), bytes);
+        test::WriteFile(fixture.ToolPath(std::string("Shop.") + shape), test::ToolFileBytes(recs));
     }
 
     // Notes the step and what the panel shows: caption, mode, a heading not of the shape, the bar's

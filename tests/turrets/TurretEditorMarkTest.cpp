@@ -10,6 +10,8 @@
 namespace tooling::turrets {
 namespace {
 
+using test::Tool;
+
 // Diameter 12.7 (in the library), Diameter 13.7 (not), an empty station, Square 10 (in the
 // library, stored by another program as 10.0), an unknown shape code.
 const std::vector<StationRow> kRows = {

@@ -118,7 +118,7 @@ TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
     Step("Ok as a new turret without an index");
     editor.TurretCncl_Click();
     Step("Cancel");
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "platform/FileError.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/turrets/TurretFixture.h"
 
 namespace tooling::turrets {
@@ -76,7 +76,7 @@ TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
     }
     SaveTurret(session, 3, LoadTurret(session, 0));
     log += "== the empty turret saved as 3\n" + ChangedFiles();
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {

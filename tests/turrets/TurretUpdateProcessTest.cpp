@@ -25,8 +25,7 @@ constexpr int kSteps = 60;
 // from 20 mm, by 0.5 mm a step.
 library::ToolRec StepTool(char shape, int step) {
     const float size = (shape == 'A' ? 10.0F : 20.0F) + 0.5F * static_cast<float>(step);
-    return TurretFixture::Tool(shape, shape == 'A' ? "Diameter" : "Square", {size, size, 0, 0},
-                               {{1, 10}});
+    return test::Tool(shape, shape == 'A' ? "Diameter" : "Square", {size, size, 0, 0}, {{1, 10}});
 }
 
 // Turret 2 as the saver writes it the `n`th time: a Rectangle at an angle of n.

@@ -89,9 +89,7 @@ class ExportFixture : public OutputServices {
         for (const auto& [path, name] : {std::pair(Out(""), "<out>/"),
                                          {dir.path() + Native("Tools/"), "<tools>/"},
                                          {dir.path(), "<dir>/"}}) {
-            for (std::size_t at; (at = text.find(path)) != std::string::npos;) {
-                text.replace(at, path.size(), name);
-            }
+            text = Replaced(text, path, name);
         }
         std::replace(text.begin(), text.end(), '\\', '/');
         return text;

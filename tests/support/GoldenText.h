@@ -27,6 +27,15 @@ inline void ExpectTranscript(const std::string& text) {
                  text);
 }
 
+// The text with each `from` in it written `to`.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = from.empty() ? text.npos : text.find(from); at != text.npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
 // File bytes as transcript lines: each CR shown as "\r", so line ends stay visible.
 inline std::string ShownBytes(const std::string& bytes) {
     std::string shown;

@@ -139,12 +139,8 @@ class TurretFixture {
     // folder written "<turrets>".
     std::string Shown() {
         std::string text;
-        for (std::string event : ui.events) {
-            const std::string folder = library::TurretFolder(session);
-            for (std::size_t at; (at = event.find(folder)) != std::string::npos;) {
-                event.replace(at, folder.size(), "<turrets>/");
-            }
-            text += "shown " + event + "\n";
+        for (const std::string& event : ui.events) {
+            text += "shown " + Replaced(event, library::TurretFolder(session), "<turrets>/") + "\n";
         }
         ui.events.clear();
         return text;

@@ -15,6 +15,7 @@
 #include "library/SpecialDrawings.h"
 #include "numeric/NumText.h"
 #include "tests/support/GoldenCases.h"
+#include "tests/support/GoldenText.h"
 #include "tests/support/LibraryFixture.h"
 #include "tests/support/ToolRows.h"
 
@@ -43,12 +44,7 @@ std::string Drawing(float x, float y, std::size_t size = 518) {
 // The text of the refusal that `run` throws, or "no refusal".
 template <typename Run>
 std::string RefusalOf(Run run) {
-    try {
-        run();
-    } catch (const ToolFileRefusal& refusal) {
-        return refusal.what();
-    }
-    return "no refusal";
+    return test::ErrorOf<ToolFileRefusal>(run, "no refusal");
 }
 
 DefaultToolRec Default(std::int16_t recordNo, char shape) {

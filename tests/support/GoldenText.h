@@ -5,9 +5,21 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/FileError.h"
 #include "tests/support/TempDir.h"
 
 namespace tooling::test {
+
+// The text of the `Error` that `run` throws, or `none`.
+template <typename Error = platform::FileError, typename Run>
+std::string ErrorOf(Run run, const std::string& none = "no error") {
+    try {
+        run();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return none;
+}
 
 // Compares a text a test built with the golden file at `path`, whole. TOOLING_WRITE_GOLDEN=1
 // writes the file anew instead, after a change of the behaviour it records.

@@ -127,12 +127,9 @@ TEST_F(DefaultToolChoiceTest, AnOldMarkChangesOnlyOnARecordThatStillHoldsTheDefa
     std::tie(x.recordNo, x.shape) = std::pair(1, 'B');
     const std::string dft = Dft();
     for (const std::int16_t recordNo : {2, 3, 0}) {
-        try {
-            StoreDefault(session, library::kXShearing, 'B', recordNo, a);
-            ADD_FAILURE() << "stored record " << recordNo;
-        } catch (const library::ToolFileRefusal& refusal) {
-            EXPECT_STREQ(refusal.what(), "Tool Has Been Changed By Another User !");
-        }
+        EXPECT_EQ(test::ErrorOf<library::ToolFileRefusal>(
+                      [&] { StoreDefault(session, library::kXShearing, 'B', recordNo, a); }),
+                  "Tool Has Been Changed By Another User !");
         EXPECT_EQ(test::ReadFile(session.lib.ToolLibPrefix + "B") + Dft(), squares + dft);
         EXPECT_EQ(x.recordNo, 1);
     }

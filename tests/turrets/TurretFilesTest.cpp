@@ -11,6 +11,7 @@
 namespace tooling::turrets {
 namespace {
 
+using test::ErrorOf;
 using test::FileExists;
 using test::TurretFixture;
 
@@ -22,15 +23,6 @@ std::string Listing(const std::vector<TurretEntry>& entries) {
         text += (text.empty() ? "" : ";") + entry.name + "=" + std::to_string(entry.number);
     }
     return text;
-}
-
-std::string ErrorOf(const std::function<void()>& run) {
-    try {
-        run();
-    } catch (const platform::FileError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsItAndRewritesKeepWhatItSkips) {

@@ -57,14 +57,15 @@ inline std::string DefaultsBytes(const std::vector<std::pair<int, char>>& record
 }
 
 // The tool records of the data file golden/tools/<name>.txt of the test program, a row each:
-// shape | description | the four dimensions | the stations as "type/kind" items | the angles.
-// Every record has settings number 1.
+// shape | description | the four dimensions | the stations as "type/kind" items | the angles, and
+// the settings number where it is not 1.
 inline std::vector<library::ToolRec> ToolRows(const std::string& name) {
     std::vector<library::ToolRec> recs;
     for (const DataRow& row :
          ReadDataRows(std::string(TOOLING_GOLDEN_DIR) + "/tools/" + name + ".txt")) {
         library::ToolRec& rec = recs.emplace_back(
-            Tool(row.fields.at(0).at(0), row.fields.at(1), DimsOf(row.fields.at(2)), {}));
+            Tool(row.fields.at(0).at(0), row.fields.at(1), DimsOf(row.fields.at(2)), {}, {},
+                 row.fields.size() > 5 ? static_cast<std::int32_t>(NumberOf(row.fields[5])) : 1));
         std::size_t at = 0;
         for (const std::string& station : Split(row.fields.at(3), ' ')) {
             if (!station.empty()) {

@@ -41,13 +41,6 @@ class MainWindowTest : public ::testing::Test, public test::MainWindowFixture {
         Action("ToolShape2")->trigger();
     }
     static void WriteLibraries(FixtureInstallation& f) {
-        std::vector<library::ToolRec> squares;
-        for (int i = 1; i <= 4; ++i) {
-            const float size = 10.0F * static_cast<float>(i);
-            squares.push_back(
-                test::Tool('B', "Square", {size, size, 0, 0}, {{1, 10}, {5, 20}}, {0, 45}, i));
-        }
-        f.Write("Data/Tools/Metric/Shop.B", test::ToolFileBytes(squares));
         test::WriteToolRows(f.Path("Data/Tools/Metric/Shop."), "MainWindowTest");
         f.Write("Data/Tools/Metric/Shop.lkp", "FLANGE,3\r\nVENT,5\r\n******\r\n");
         f.Write("Data/Tools/Metric/Shop.3", "drawing 3");

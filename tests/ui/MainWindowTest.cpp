@@ -42,16 +42,9 @@ class MainWindowTest : public ::testing::Test, public test::MainWindowFixture {
     }
     static void WriteLibraries(FixtureInstallation& f) {
         test::WriteToolRows(f.Path("Data/Tools/Metric/Shop."), "MainWindowTest");
-        f.Write("Data/Tools/Metric/Shop.lkp", "FLANGE,3\r\nVENT,5\r\n******\r\n");
-        f.Write("Data/Tools/Metric/Shop.3", "drawing 3");
-        f.Write("Data/Tools/Metric/Shop.5", "drawing 5");
         f.Write("Data/Tools/Metric/Shop.dft", test::DefaultsBytes({{1, 'B'}}));
-        f.Write("Data/Tools/Metric/Alpha.lkp", "******\r\n");
         f.Write("Data/Tools/Metric/Alpha.dft", test::DefaultsBytes({{0, ' '}, {0, ' '}, {4, 'B'}}));
-        f.Write("Data/Tools/Metric/Alpha.A", "a Diameter's bytes");
-        f.Write("Data/Tools/Metric/Gamma.lkp", "******\r\n");
-        f.Write("Out/Disc1/keep", "");
-        f.Write("Out/Disc2/keep", "");
+        f.WriteFiles(TOOLING_GOLDEN_DIR "/MainWindowFiles.txt");
     }
 
     // The window builds its tool list frame when a command first shows it.

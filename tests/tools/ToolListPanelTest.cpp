@@ -87,25 +87,6 @@ class ToolListTest : public TranscriptTest {
     ToolListPanel panel;
 };
 
-TEST_F(ToolListTest, EditAndDeleteListTheValidToolsOfTheShape) {
-    // Tools of no size, or of 1000 mm, are left out.
-    WriteTools('B', {Tool('B', 10, 1), Tool('B', 0, 2), Tool('B', 20, 3), Tool('B', 1000, 4),
-                     Tool('B', 30, 5)});
-    WriteTools('A', {Tool('A', 6, 1)});
-    WriteTools('C', {Tool('C', 0.1F, 1), Tool('C', 8, 2)});
-    WriteTools('S', {Tool('S', 12, 1, "Hook"), Tool('S', 12, 2, "")});
-    for (const std::int16_t shapeNo : {2, 3, 1, 21, 14}) {
-        for (const bool edit : {true, false}) {
-            Shape(shapeNo);
-            session.cmd.EditRecNo = 9;
-            EXPECT_TRUE(edit ? panel.EditTool_Click() : panel.DeleteTool_Click());
-            Note(std::to_string(shapeNo) + (edit ? " edit" : " delete"));
-            panel.ToolCncl_Click();
-            Note("cancel");
-        }
-    }
-}
-
 TEST_F(ToolListTest, NothingToListBeepsAndEndsTheCommand) {
     WriteTools('D', {Tool('D', 0, 1), Tool('D', 1000, 2)});
     Shape(4);

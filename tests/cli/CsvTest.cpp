@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
+#include "tests/support/GoldenText.h"
 
 namespace tooling::test {
 namespace {
@@ -34,12 +35,8 @@ TEST(Csv, CountsLinesAcrossQuotedLineBreaksAndSkipsEmptyLines) {
 
 TEST(Csv, RefusesBrokenQuotesNamingTheLine) {
     for (const DataRow& row : ReadDataRows(TOOLING_GOLDEN_DIR "/csv-broken.txt")) {
-        try {
-            ParseCsv(row.fields[0]);
-            ADD_FAILURE() << "accepted line " << row.line;
-        } catch (const cli::CsvError& error) {
-            EXPECT_EQ(std::string(error.what()), row.fields.at(1));
-        }
+        EXPECT_EQ(test::ErrorOf<cli::CsvError>([&] { ParseCsv(row.fields[0]); }), row.fields.at(1))
+            << "line " << row.line;
     }
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/TempDir.h"
 

@@ -10,6 +10,7 @@
 #include "platform/FileError.h"
 #include "tests/support/FixtureInstallation.h"
 #include "tests/support/GoldenCases.h"
+#include "tests/support/GoldenText.h"
 
 namespace tooling::test {
 
@@ -31,17 +32,6 @@ std::set<std::string> AddedBy(const std::string& root, Run run) {
 inline std::set<std::string> Words(const std::string& text) {
     std::istringstream in(text);
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-// The text of the file error that `run` throws, or "no error".
-template <typename Run>
-std::string ErrorOf(Run run) {
-    try {
-        run();
-    } catch (const platform::FileError& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 // The text with every "@" replaced by the fixture's root and every "/" by the native separator.

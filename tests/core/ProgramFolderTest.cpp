@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/TempDir.h"
 

@@ -12,6 +12,7 @@
 #include "core/Machine.h"
 #include "library/ToolRec.h"
 #include "tests/support/GoldenCases.h"
+#include "tests/support/GoldenText.h"
 
 namespace tooling::test {
 namespace {
@@ -96,12 +97,10 @@ TEST(SampleLibrary, WritesRecordsIndexAndDrawings) {
 
 TEST(SampleLibrary, RefusesWhatADialogOrTheToolFileWouldNot) {
     for (const GoldenCase& row : ReadGoldenCases(TOOLING_GOLDEN_DIR "/SampleRefusals.txt")) {
-        try {
-            SampleLibraryFiles(row["source"], "Lib", Stations());
-            ADD_FAILURE() << row.name << ": accepted";
-        } catch (const examples::SampleSourceError& error) {
-            EXPECT_EQ(error.what(), row["message"]);
-        }
+        EXPECT_EQ(test::ErrorOf<examples::SampleSourceError>(
+                      [&] { SampleLibraryFiles(row["source"], "Lib", Stations()); }),
+                  row["message"])
+            << row.name;
     }
 }
 

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/turrets/TurretFixture.h"
 
 namespace tooling::library {
 namespace {
 
+using test::Tool;
 using test::TurretFixture;
 
 TEST(StationHoldsTool, ByShapeDimensionsTextAndSpecialName) {
@@ -19,7 +20,7 @@ TEST(StationHoldsTool, ByShapeDimensionsTextAndSpecialName) {
     for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/station-holds.txt")) {
         const char shape = row.fields[1][0];
         const ToolRec tool =
-            TurretFixture::Tool(shape, row.fields[2], test::DimsOf(row.fields[3]), {{1, 10}});
+            test::Tool(shape, row.fields[2], test::DimsOf(row.fields[3]), {{1, 10}});
         const StationRow station =
             ParseTurret("1," + row.fields[4] + ",0,1\r\n******\r\n", machine, "t")[0];
         EXPECT_EQ(StationKey(station) == ToolKey(shape, tool), row.fields[5] == "yes")

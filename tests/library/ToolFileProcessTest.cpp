@@ -19,6 +19,7 @@
 #include "tests/support/NativeFileSystem.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestServices.h"
+#include "tests/support/ToolRows.h"
 
 namespace tooling::library {
 namespace {
@@ -26,14 +27,7 @@ namespace {
 using test::NativeFileSystem;
 
 ToolRec Square(float width, std::int32_t id) {
-    ToolRec rec;
-    rec.Shape = 'B';
-    rec.Descr = PaddedDescr("Square");
-    rec.Dims = {width, width, 0.0F, 0.0F};
-    rec.Stns[0] = {1, 10};
-    rec.Angles[0] = 0.0F;
-    rec.SettingsNo = id;
-    return rec;
+    return test::Tool('B', "Square", {width, width, 0, 0}, {{1, 10}}, {0}, id);
 }
 
 // A session on the library whose tool prefix is given, with its own file system: by default one

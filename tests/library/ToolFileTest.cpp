@@ -15,7 +15,9 @@
 #include "library/SpecialDrawings.h"
 #include "numeric/NumText.h"
 #include "tests/support/GoldenCases.h"
+#include "tests/support/GoldenText.h"
 #include "tests/support/LibraryFixture.h"
+#include "tests/support/ToolRows.h"
 
 namespace tooling::library {
 namespace {
@@ -23,21 +25,12 @@ namespace {
 using core::DefaultToolRec;
 
 // A tool of the shape whose first dimension is `dim1`; its settings number tells it apart.
-ToolRec Tool(char shape, float dim1, std::int32_t id) {
-    ToolRec rec;
-    rec.Shape = shape;
-    rec.Descr = PaddedDescr(shape == 'S' ? "Special" : "Square");
-    rec.Dims = {dim1, dim1, 0.0F, 0.0F};
-    rec.Stns[0] = {1, 10};
-    rec.Angles[0] = 0.0F;
-    rec.SettingsNo = id;
-    return rec;
+ToolRec Tool(char shape, float dim1, std::int32_t id, const std::string& name = "Square") {
+    return test::Tool(shape, name, {dim1, dim1, 0, 0}, {{1, 10}}, {0}, id);
 }
 
 ToolRec Special(const std::string& name, std::int32_t id) {
-    ToolRec rec = Tool('S', 12.0F, id);
-    rec.Descr = PaddedDescr(name);
-    return rec;
+    return Tool('S', 12.0F, id, name);
 }
 
 // A drawing file of `size` bytes whose extents are x and y.
@@ -51,12 +44,7 @@ std::string Drawing(float x, float y, std::size_t size = 518) {
 // The text of the refusal that `run` throws, or "no refusal".
 template <typename Run>
 std::string RefusalOf(Run run) {
-    try {
-        run();
-    } catch (const ToolFileRefusal& refusal) {
-        return refusal.what();
-    }
-    return "no refusal";
+    return test::ErrorOf<ToolFileRefusal>(run, "no refusal");
 }
 
 DefaultToolRec Default(std::int16_t recordNo, char shape) {
@@ -74,11 +62,7 @@ class ToolFileTest : public ::testing::Test {
     std::string Path(const std::string& ext) const { return fixture.ToolPath("Shop." + ext); }
 
     void WriteTools(char shape, const std::vector<ToolRec>& recs) {
-        std::string bytes;
-        for (const ToolRec& rec : recs) {
-            bytes += ToolRecBytes(rec);
-        }
-        test::WriteFile(Path(std::string(1, shape)), bytes);
+        test::WriteFile(Path(std::string(1, shape)), test::ToolFileBytes(recs));
     }
 
     // The file's records as "dim1#id" (special: "name#id"), in file order.

@@ -12,6 +12,7 @@ namespace tooling::library {
 namespace {
 
 using test::ReadFile;
+using test::Tool;
 using test::TurretFixture;
 
 const std::string kGolden = TOOLING_GOLDEN_DIR "/turret-update/";

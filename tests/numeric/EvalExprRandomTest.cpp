@@ -57,31 +57,5 @@ TEST(EvalExprRandomTest, RandomTextsGiveFiniteResultsOrNone) {
     EXPECT_LT(withResult, 900'000u);
 }
 
-// Small whole numbers joined by operators, some in brackets: the result is the fold from left
-// to right, and a division by zero anywhere gives none.
-TEST(EvalExprRandomTest, FlatExpressionsFoldFromLeftToRight) {
-    std::mt19937_64 random(Seed() + 1);
-    for (int i = 0; i < 100'000; ++i) {
-        const int first = static_cast<int>(Below(random, 100));
-        std::string text = std::to_string(first);
-        std::optional<double> expected = first;
-        for (std::size_t t = Below(random, 8); t > 0; --t) {
-            const char op = "+-*/"[Below(random, 4)];
-            const int n = static_cast<int>(Below(random, 100)) - 20;
-            const std::string operand = std::to_string(n);
-            text += op + (Below(random, 3) == 0 ? "(" + operand + ")" : operand);
-            if (!expected) {
-                continue;
-            }
-            const double a = *expected;
-            expected = op == '+' ? a + n : op == '-' ? a - n : op == '*' ? a * n : a / n;
-            if (op == '/' && n == 0) {
-                expected = std::nullopt;
-            }
-        }
-        ASSERT_EQ(EvalExpr(text), expected) << "\"" << text << "\"";
-    }
-}
-
 }  // namespace
 }  // namespace tooling::numeric

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::numeric {
 namespace {

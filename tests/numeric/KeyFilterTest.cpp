@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::numeric {
 namespace {

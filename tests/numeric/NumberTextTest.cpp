@@ -9,7 +9,7 @@
 #include "numeric/LeadingNumber.h"
 #include "numeric/NumText.h"
 #include "numeric/Rounding.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::numeric {
 namespace {

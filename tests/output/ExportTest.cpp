@@ -70,7 +70,7 @@ TEST_F(ExportTest, CopiesTheDrawingsUnderTheToolsNamesAndRecordsTheFolder) {
     fs.failOn = "M1.xtl";
     RecordExportFolder(session, " " + Out("") + " ");
     log += Outcome("the record cannot be written");
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST_F(ExternalFormTest, ListsCopiesAfterAskingRecordsTheFolderAndRefuses) {
         Open();
         Step("opened again");
     }
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 }  // namespace

@@ -38,15 +38,6 @@ class ExportFileSystem : public FaultyFileSystem {
 // sees, for a session.
 class OutputServices {
   public:
-    static void ExpectTranscript(const std::string& text) {
-        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
-    }
-    // Writes the tool files of the library from the data file golden/tools/<name>.txt.
-    void WriteToolRows(const std::string& name) const {
-        WriteToolFiles(session.lib.ToolLibPrefix,
-                       ToolRowsOf(std::string(TOOLING_GOLDEN_DIR) + "/tools/" + name + ".txt"));
-    }
-
     TempDir dir;
     ExportFileSystem fs;
     FakeUi ui;
@@ -73,7 +64,7 @@ class ExportFixture : public OutputServices {
         session.inst.ProgramDir = dir.path() + Native("Program/");
         session.machine.MachineDataPrefix = dir.path() + Native("Data/M1.");
         session.lib.ToolLibPrefix = dir.path() + Native("Tools/Shop.");
-        WriteToolRows("Export");
+        WriteToolRows(session.lib.ToolLibPrefix, "Export");
         WriteFile(Tool("lkp"),
                   "CORNER NOTCH 12,1\r\nFLANGE,3\r\nLOGO,4\r\nVENT,5\r\nA/B,6\r\n******\r\n");
         for (const char* number : {"3", "4", "5", "6"}) {
@@ -98,9 +89,7 @@ class ExportFixture : public OutputServices {
         for (const auto& [path, name] : {std::pair(Out(""), "<out>/"),
                                          {dir.path() + Native("Tools/"), "<tools>/"},
                                          {dir.path(), "<dir>/"}}) {
-            for (std::size_t at; (at = text.find(path)) != std::string::npos;) {
-                text.replace(at, path.size(), name);
-            }
+            text = Replaced(text, path, name);
         }
         std::replace(text.begin(), text.end(), '\\', '/');
         return text;

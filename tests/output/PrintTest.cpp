@@ -27,7 +27,7 @@ class PrintTest : public ::testing::Test, public test::PrintFixture {
 };
 
 TEST_F(PrintTest, PrintsEachShapesRealToolsAndAFailureSetsTheOrientationBack) {
-    WriteToolRows("PrintTest");
+    test::WriteToolRows(session.lib.ToolLibPrefix, "PrintTest");
     std::string printed;
     // Router cutters come from the Diameter file; 0, 15, 20 and 22 are no list at all.
     for (const std::int16_t shapeNo :
@@ -48,7 +48,7 @@ TEST_F(PrintTest, PrintsEachShapesRealToolsAndAFailureSetsTheOrientationBack) {
     page.failAfter = -1;
     fs.readFailures = 1;
     printed += List(2, Orientation::Landscape, "tool file unreadable, shape");
-    ExpectTranscript(printed);
+    test::ExpectTranscript(printed);
 }
 
 // Turret 3 holds seven stations as the turret editor saves them and a line beyond them; turret 1
@@ -71,7 +71,7 @@ TEST_F(PrintTest, PrintsTheNameThenOneLinePerStationOfTheMachine) {
     }
     page.failAfter = 0;
     printed += Turret(3, "Front", Orientation::Portrait, "printer off line");
-    ExpectTranscript(printed);
+    test::ExpectTranscript(printed);
 }
 
 }  // namespace

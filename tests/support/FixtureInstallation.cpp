@@ -12,9 +12,7 @@ FixtureInstallation::FixtureInstallation(int machineNo, std::string root) : dir_
     // each start well under a second.
     services_.fs = UnflushedFileSystem();
     WriteConfig(" " + std::to_string(machineNo) + " ");
-    for (const GoldenCase& file : ReadGoldenCases(TOOLING_SUPPORT_GOLDEN_DIR "/Installation.txt")) {
-        Write(file.name, file["bytes"]);
-    }
+    WriteFiles(TOOLING_SUPPORT_GOLDEN_DIR "/Installation.txt");
     std::filesystem::create_directories(PathOf(Path("Users")));
     Restart();
 }
@@ -22,6 +20,12 @@ FixtureInstallation::FixtureInstallation(int machineNo, std::string root) : dir_
 std::string FixtureInstallation::Config(std::string_view line4, std::string_view line5) const {
     return core::TextFileBytes(
         {ProgramDir(), DataDir(), UserRoot(), std::string(line4), std::string(line5)});
+}
+
+void FixtureInstallation::WriteFiles(const std::string& cases) {
+    for (const GoldenCase& file : ReadGoldenCases(cases)) {
+        Write(file.name, file["bytes"]);
+    }
 }
 
 void FixtureInstallation::AddReverseProgram() {

@@ -56,6 +56,8 @@ class FixtureInstallation {
     void Write(std::string_view relative, std::string_view bytes) {
         WriteFile(Path(relative), bytes);
     }
+    // The files of a cases file, each as "== <path>" and "-- bytes".
+    void WriteFiles(const std::string& cases);
     // A file, or a folder with its content.
     void Remove(std::string_view relative) { std::filesystem::remove_all(PathOf(Path(relative))); }
     bool Exists(std::string_view relative) const {

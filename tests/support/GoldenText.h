@@ -5,9 +5,21 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/FileError.h"
 #include "tests/support/TempDir.h"
 
 namespace tooling::test {
+
+// The text of the `Error` that `run` throws, or `none`.
+template <typename Error = platform::FileError, typename Run>
+std::string ErrorOf(Run run, const std::string& none = "no error") {
+    try {
+        run();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return none;
+}
 
 // Compares a text a test built with the golden file at `path`, whole. TOOLING_WRITE_GOLDEN=1
 // writes the file anew instead, after a change of the behaviour it records.
@@ -18,10 +30,22 @@ inline void ExpectGolden(const std::string& path, const std::string& actual) {
     EXPECT_EQ(actual, FileExists(path) ? ReadFile(path) : "(no " + path + ")") << path;
 }
 
-// The golden file of the running test: <folder>/<test suite>/<test>.txt.
-inline std::string GoldenOfThisTest(const std::string& folder) {
+// Compares what the running test noted with its transcript, golden/<test suite>/<test>.txt beside
+// the test program.
+inline void ExpectTranscript(const std::string& text) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    return folder + "/" + test->test_suite_name() + "/" + test->name() + ".txt";
+    ExpectGolden(std::string(TOOLING_GOLDEN_DIR) + "/" + test->test_suite_name() + "/" +
+                     test->name() + ".txt",
+                 text);
+}
+
+// The text with each `from` in it written `to`.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = from.empty() ? text.npos : text.find(from); at != text.npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
 }
 
 // File bytes as transcript lines: each CR shown as "\r", so line ends stay visible.

@@ -4,8 +4,6 @@
 
 #include <QProcess>
 #include <QString>
-#include <algorithm>
-#include <cmath>
 #include <regex>
 #include <string>
 #include <vector>
@@ -65,33 +63,6 @@ inline PdfText ReadPdf(const char* pdftotext, const std::string& path) {
         }
     }
     return pdf;
-}
-
-// The words of the PDF in lines: words of one page whose tops lie within a point of each other
-// share a line, read from left to right.
-inline std::vector<std::string> PdfLines(const PdfText& pdf) {
-    std::vector<PdfWord> words = pdf.words;
-    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
-        return a.page != b.page ? a.page < b.page : a.top < b.top;
-    });
-    std::vector<std::string> lines;
-    for (std::size_t first = 0; first < words.size();) {
-        std::size_t end = first;
-        while (end < words.size() && words[end].page == words[first].page &&
-               std::fabs(words[end].top - words[first].top) < 1) {
-            ++end;
-        }
-        std::sort(words.begin() + static_cast<std::ptrdiff_t>(first),
-                  words.begin() + static_cast<std::ptrdiff_t>(end),
-                  [](const PdfWord& a, const PdfWord& b) { return a.left < b.left; });
-        std::string line;
-        for (std::size_t i = first; i < end; ++i) {
-            line += (i == first ? "" : " ") + words[i].text;
-        }
-        lines.push_back(line);
-        first = end;
-    }
-    return lines;
 }
 
 }  // namespace tooling::test

@@ -12,7 +12,7 @@
 
 #include "core/Session.h"
 #include "library/ToolSizeText.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/TestServices.h"
 #include "tests/tools/Transcript.h"
 #include "tools/ShapeChoice.h"

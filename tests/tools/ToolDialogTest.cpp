@@ -14,9 +14,10 @@
 #include "core/TextFile.h"
 #include "library/LibrarySetUp.h"
 #include "library/ToolFile.h"
-#include "tests/support/DataRows.h"
 #include "tests/support/FixtureInstallation.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
+#include "tests/support/ToolRows.h"
 #include "tests/tools/Transcript.h"
 #include "tools/DialogOutline.h"
 #include "tools/ToolSettings.h"
@@ -123,12 +124,8 @@ TEST_F(ToolDialogTest, AddAndEditOfEachShape) {
     Start(FixtureInstallation::kMetric);
     for (const test::DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/dialog-loads.txt")) {
         const char code = row.fields.at(1)[0];
-        ToolRec rec;
-        rec.Shape = code;
-        rec.Descr = library::PaddedDescr(row.fields.at(2));
-        rec.Dims = test::DimsOf(row.fields.at(3));
-        rec.Stns[0] = {2, 10};
-        rec.Angles[0] = 0;
+        const ToolRec rec =
+            test::Tool(code, row.fields.at(2), test::DimsOf(row.fields.at(3)), {{2, 10}}, {0}, 0);
         std::filesystem::remove(library::ToolFilePath(session(), code));
         library::InsertTool(session(), code, rec, 0);
         for (const std::int16_t recNo : {0, 1}) {

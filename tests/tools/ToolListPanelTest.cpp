@@ -9,8 +9,9 @@
 
 #include "core/Text.h"
 #include "library/ToolFile.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/support/LibraryFixture.h"
+#include "tests/support/ToolRows.h"
 #include "tests/tools/Transcript.h"
 #include "tools/ToolShapes.h"
 
@@ -22,14 +23,7 @@ using test::DataRow;
 
 // A tool whose first dimension is `dim1`; its settings number tells it apart.
 ToolRec Tool(char shape, float dim1, std::int32_t id, const std::string& name = "Tool") {
-    ToolRec rec;
-    rec.Shape = shape;
-    rec.Descr = library::PaddedDescr(name);
-    rec.Dims = {dim1, dim1, 0, 0};
-    rec.Stns[0] = {1, 10};
-    rec.Angles[0] = 0;
-    rec.SettingsNo = id;
-    return rec;
+    return test::Tool(shape, name, {dim1, dim1, 0, 0}, {{1, 10}}, {0}, id);
 }
 
 class ToolListTest : public TranscriptTest {
@@ -57,11 +51,7 @@ class ToolListTest : public TranscriptTest {
     }
 
     void WriteTools(char shape, const std::vector<ToolRec>& recs) {
-        std::string bytes;
-        for (const ToolRec& rec : recs) {
-            bytes += library::ToolRecBytes(rec);
-        }
-        test::WriteFile(fixture.ToolPath(std::string("Shop.") + shape), bytes);
+        test::WriteFile(fixture.ToolPath(std::string("Shop.") + shape), test::ToolFileBytes(recs));
     }
 
     // Notes the step and what the panel shows: caption, mode, a heading not of the shape, the bar's
@@ -96,25 +86,6 @@ class ToolListTest : public TranscriptTest {
     core::Session& session;
     ToolListPanel panel;
 };
-
-TEST_F(ToolListTest, EditAndDeleteListTheValidToolsOfTheShape) {
-    // Tools of no size, or of 1000 mm, are left out.
-    WriteTools('B', {Tool('B', 10, 1), Tool('B', 0, 2), Tool('B', 20, 3), Tool('B', 1000, 4),
-                     Tool('B', 30, 5)});
-    WriteTools('A', {Tool('A', 6, 1)});
-    WriteTools('C', {Tool('C', 0.1F, 1), Tool('C', 8, 2)});
-    WriteTools('S', {Tool('S', 12, 1, "Hook"), Tool('S', 12, 2, "")});
-    for (const std::int16_t shapeNo : {2, 3, 1, 21, 14}) {
-        for (const bool edit : {true, false}) {
-            Shape(shapeNo);
-            session.cmd.EditRecNo = 9;
-            EXPECT_TRUE(edit ? panel.EditTool_Click() : panel.DeleteTool_Click());
-            Note(std::to_string(shapeNo) + (edit ? " edit" : " delete"));
-            panel.ToolCncl_Click();
-            Note("cancel");
-        }
-    }
-}
 
 TEST_F(ToolListTest, NothingToListBeepsAndEndsTheCommand) {
     WriteTools('D', {Tool('D', 0, 1), Tool('D', 1000, 2)});

@@ -16,6 +16,8 @@
 namespace tooling::tools {
 namespace {
 
+using test::Tool;
+
 class ToolTurrets : public ::testing::Test, public test::TurretFixture {};
 
 // The Edit Tool list with a turret that cannot be read, then Edit Tool on the 12.7 mm Diameter
@@ -79,7 +81,7 @@ TEST_F(ToolTurrets, ListEditAndDeleteFollowTheTurrets) {
     list.ToolOk_Click();
     log += Shown() + ChangedFiles() + std::to_string(library::ReadToolFile(session, 'A').size()) +
            " tools left\n";
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-// Tests that note what happens as they go and compare the notes whole, at their end, with the
-// transcript of their name beside the tests (a test that notes nothing has none).
+// Tests that note what happens as they go and compare the notes whole, at their end, with their
+// transcript (a test that notes nothing has none).
 
 #include <gtest/gtest.h>
 
@@ -34,19 +34,15 @@ std::string Joined(const Range& parts, const char* separator = ";") {
 class TranscriptTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         if (!transcript.empty()) {
-            test::ExpectGolden(TOOLING_GOLDEN_DIR "/transcripts/" + name + ".txt", transcript);
+            test::ExpectTranscript(transcript);
         }
     }
 
     // Notes what the user was told since the last note, with the folder `dir` written "<dir>/".
     void NoteEvents(std::vector<std::string>& events, const std::string& dir = "") {
-        for (std::string& event : events) {
-            const std::size_t at = dir.empty() ? std::string::npos : event.find(dir);
-            transcript +=
-                " {" + (at == std::string::npos ? event : event.replace(at, dir.size(), "<dir>/")) +
-                "}";
+        for (const std::string& event : events) {
+            transcript += " {" + test::Replaced(event, dir, "<dir>/") + "}";
         }
         events.clear();
     }

@@ -11,6 +11,7 @@ namespace tooling::turrets {
 namespace {
 
 using library::ToolRec;
+using test::Tool;
 
 // The fixture's station types: 1 "A Station" (kind 10), 2 "B Station" (11), 3 "B Index" (20, an
 // index station), 4 "C Station" (12).
@@ -64,7 +65,7 @@ TEST_F(DefaultToolChoiceTest, ShapesSizesAndStationsOfferedSuitThePurpose) {
     session.machine.RouterMachine = false;
     for (const int kind :
          {library::kXShearing, library::kYShearing, library::kClearing, library::kNibbling}) {
-        for (const ToolRec& rec : ToolRows("DefaultStationLines")) {
+        for (const ToolRec& rec : test::ToolRows("DefaultStationLines")) {
             log += "kind " + std::to_string(kind) + ", " + rec.Shape + " " +
                    std::to_string(rec.Dims[0]) + ":";
             for (const StationChoice& line : DefaultStationLines(session, kind, rec)) {
@@ -74,7 +75,7 @@ TEST_F(DefaultToolChoiceTest, ShapesSizesAndStationsOfferedSuitThePurpose) {
             log += "\n";
         }
     }
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 TEST_F(DefaultToolChoiceTest, MarksFollowTheDefaultsAndFiveStandsForBothShearingTools) {
@@ -95,7 +96,7 @@ TEST_F(DefaultToolChoiceTest, MarksFollowTheDefaultsAndFiveStandsForBothShearing
         log += "kind " + std::to_string(kind) + " to " + shape + std::to_string(recordNo) + " in " +
                station.text + ": marks " + AllMarks() + "\n" + DefaultsText();
     }
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 TEST_F(DefaultToolChoiceTest, AnOldMarkChangesOnlyOnARecordThatStillHoldsTheDefaultsTool) {
@@ -126,12 +127,9 @@ TEST_F(DefaultToolChoiceTest, AnOldMarkChangesOnlyOnARecordThatStillHoldsTheDefa
     std::tie(x.recordNo, x.shape) = std::pair(1, 'B');
     const std::string dft = Dft();
     for (const std::int16_t recordNo : {2, 3, 0}) {
-        try {
-            StoreDefault(session, library::kXShearing, 'B', recordNo, a);
-            ADD_FAILURE() << "stored record " << recordNo;
-        } catch (const library::ToolFileRefusal& refusal) {
-            EXPECT_STREQ(refusal.what(), "Tool Has Been Changed By Another User !");
-        }
+        EXPECT_EQ(test::ErrorOf<library::ToolFileRefusal>(
+                      [&] { StoreDefault(session, library::kXShearing, 'B', recordNo, a); }),
+                  "Tool Has Been Changed By Another User !");
         EXPECT_EQ(test::ReadFile(session.lib.ToolLibPrefix + "B") + Dft(), squares + dft);
         EXPECT_EQ(x.recordNo, 1);
     }

@@ -114,7 +114,7 @@ TEST_F(SetDeftTest, OpensOnTheStoredDefaultChoicesFillTheListsOkStoresTheDefault
     WriteTools('A', {});
     dialog.InptOk_Click();
     Step("nibbling, the Diameter removed by another user, Ok");
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(TrtTolTest, OpensOnFittingDiametersEachChoiceEmptiesTheNextListsOkHandsBa
     Pick(dialog.sizeList, 1, &TrtTol::SizeList_Click);
     dialog.InptCncl_Click();
     Step("a size, Cancel");
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 }  // namespace

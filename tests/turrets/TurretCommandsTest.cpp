@@ -105,7 +105,7 @@ TEST_F(TurretCommandsTest, CreateOpensTheEditorOnANewOrAnExistingTurret) {
     Name("Centre");
     commands.editor.TurretOk_Click();
     Step("a new name saved");
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 TEST_F(TurretCommandsTest, TheNameBoxTakesTheKeysOfATurretName) {
@@ -171,7 +171,7 @@ TEST_F(TurretCommandsTest, EditAndPrintWorkOnTheChosenTurretListsOpenOrSayThereI
     std::filesystem::remove(test::PathOf(Turret("lkp")));
     commands.TurretItem_Click(3);
     Step("item 3 without an index");
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 TEST_F(TurretCommandsTest, DuplicateThenDeleteKeepIndexAndFilesTogether) {
@@ -203,7 +203,7 @@ TEST_F(TurretCommandsTest, DuplicateThenDeleteKeepIndexAndFilesTogether) {
         commands.ListOk_Click();
         Step(title);
     }
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 TEST_F(TurretCommandsTest, NoFreeNumberRefusesADuplicateOrANewTurret) {

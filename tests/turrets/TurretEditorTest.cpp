@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/turrets/TurretFixture.h"
 #include "turrets/TrtTol.h"
 
@@ -118,7 +119,47 @@ TEST_F(TurretEditorTest, ShowsEachRowAndSelectToolFillsItOkSavesIt) {
     Step("Ok as a new turret without an index");
     editor.TurretCncl_Click();
     Step("Cancel");
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
+}
+
+// Diameter 12.7 (in the library), Diameter 13.7 (not), an empty station, Square 10 (in the
+// library, stored by another program as 10.0), an unknown shape code. Saving keeps the marked
+// row as it is; Remove Tool and Select Tool take the mark away.
+TEST_F(TurretEditorTest, MarksOnlyTheRowsWhoseToolIsNotInTheLibrary) {
+    const std::vector<StationRow> rows = {
+        {1, "A", "Diameter", {12.7, 12.7, 0, 0}, "0", 1},
+        {2, "A", "Diameter", {13.7, 13.7, 0, 0}, "0", 2},
+        {3, "", "", {}, "", 3},
+        {4, "B", "Square", {10.0, 10, 0, 0}, "45", 1},
+        {5, "X", "Unknown", {5, 0, 0, 0}, "0", 4},
+    };
+    session.cmd.CurTurret = 1;
+    const std::vector<bool> none(5, false);
+    editor.Open(rows, "Front", 4);
+    EXPECT_EQ(editor.notInLibrary, (std::vector<bool>{false, true, false, false, false}));
+    editor.TurretOk_Click();
+    EXPECT_EQ(LoadTurret(session, 1), rows);
+    editor.Open(rows, "Front", 4);
+    Select(1);
+    editor.Removetool_Click();
+    EXPECT_EQ(editor.notInLibrary, none);
+    editor.Open(rows, "Front", 4);
+    Select(1);
+    editor.Selectool_Click(Dialog(1, 0, -1, 0));
+    EXPECT_EQ(editor.notInLibrary, none);
+
+    // A turret whose tool file cannot be read shows without marks; nothing else was shown.
+    test::FaultyFileSystem fs;
+    platform::Services faulty{fs, ui, services.printer, services.process};
+    core::Session instance(faulty);
+    Open(instance, dir.path());
+    fs.readFailures = 1;
+    TurretEditor shown(instance, [] {});
+    shown.Open(rows, "Front", 4);
+    EXPECT_EQ(shown.notInLibrary, none);
+    EXPECT_EQ(Shown(), "shown beep\nshown message:\"" + instance.lib.ToolLibPrefix +
+                           "A\": Input/output error\n");
+    EXPECT_TRUE(shown.frameVisible);
 }
 
 }  // namespace

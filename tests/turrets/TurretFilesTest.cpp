@@ -5,12 +5,13 @@
 #include <functional>
 
 #include "platform/FileError.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 #include "tests/turrets/TurretFixture.h"
 
 namespace tooling::turrets {
 namespace {
 
+using test::ErrorOf;
 using test::FileExists;
 using test::TurretFixture;
 
@@ -22,15 +23,6 @@ std::string Listing(const std::vector<TurretEntry>& entries) {
         text += (text.empty() ? "" : ";") + entry.name + "=" + std::to_string(entry.number);
     }
     return text;
-}
-
-std::string ErrorOf(const std::function<void()>& run) {
-    try {
-        run();
-    } catch (const platform::FileError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST(TurretIndex, ListsTheEntriesUpToTheFirstLineThatEndsItAndRewritesKeepWhatItSkips) {
@@ -76,7 +68,7 @@ TEST_F(TurretFiles, SavesEveryRowAsItsStationLineAndLoadsBothFormsOfLine) {
     }
     SaveTurret(session, 3, LoadTurret(session, 0));
     log += "== the empty turret saved as 3\n" + ChangedFiles();
-    ExpectTranscript(log);
+    test::ExpectTranscript(log);
 }
 
 TEST_F(TurretFiles, ReadingABadTurretFileNamesTheFileAndWhatIsWrong) {

@@ -89,39 +89,13 @@ class TurretFixture {
     }
     std::string ReadTurret(const std::string& ext) const { return ReadFile(Turret(ext)); }
 
-    // A tool of the shape with the station types (and their kinds) and angles given; a Diameter
-    // tool stores the angle 0.
-    static library::ToolRec Tool(char shape, const std::string& descr, std::array<float, 4> dims,
-                                 std::initializer_list<std::pair<int, int>> stations,
-                                 std::initializer_list<float> angles = {}) {
-        library::ToolRec rec;
-        rec.Shape = shape;
-        rec.Descr = library::PaddedDescr(descr);
-        rec.Dims = dims;
-        std::size_t i = 0;
-        for (const auto& [type, kind] : stations) {
-            rec.Stns[i++] = {static_cast<std::int16_t>(type), static_cast<std::int16_t>(kind)};
-        }
-        std::copy(angles.begin(), angles.end(), rec.Angles.begin());
-        rec.SettingsNo = 1;
-        return rec;
-    }
     // Writes the shape's tool file with these records, in this order.
     void WriteTools(char shape, const std::vector<library::ToolRec>& recs) {
-        std::string bytes;
-        for (const library::ToolRec& rec : recs) {
-            bytes += library::ToolRecBytes(rec);
-        }
-        WriteFile(session.lib.ToolLibPrefix + std::string(1, shape), bytes);
+        WriteFile(session.lib.ToolLibPrefix + shape, ToolFileBytes(recs));
     }
-
-    // The tool records of the data file golden/tools/<name>.txt.
-    static std::vector<library::ToolRec> ToolRows(const std::string& name) {
-        return ToolRowsOf(std::string(TOOLING_GOLDEN_DIR) + "/tools/" + name + ".txt");
-    }
-    // Writes the tool files of the library from that data file.
+    // Writes the tool files of the library from the data file golden/tools/<name>.txt.
     void WriteToolRows(const std::string& name) {
-        WriteToolFiles(session.lib.ToolLibPrefix, ToolRows(name));
+        test::WriteToolRows(session.lib.ToolLibPrefix, name);
     }
 
     // The station rows of the data file golden/rows/<name>.txt.
@@ -165,12 +139,8 @@ class TurretFixture {
     // folder written "<turrets>".
     std::string Shown() {
         std::string text;
-        for (std::string event : ui.events) {
-            const std::string folder = library::TurretFolder(session);
-            for (std::size_t at; (at = event.find(folder)) != std::string::npos;) {
-                event.replace(at, folder.size(), "<turrets>/");
-            }
-            text += "shown " + event + "\n";
+        for (const std::string& event : ui.events) {
+            text += "shown " + Replaced(event, library::TurretFolder(session), "<turrets>/") + "\n";
         }
         ui.events.clear();
         return text;
@@ -239,9 +209,6 @@ class TurretFixture {
         const std::string dft = session.lib.ToolLibPrefix + "dft";
         return "defaults" + text(session.lib.DefaultTools) + "; file" +
                (FileExists(dft) ? text(library::DecodeDefaults(ReadFile(dft))) : " none") + "\n";
-    }
-    static void ExpectTranscript(const std::string& text) {
-        ExpectGolden(GoldenOfThisTest(TOOLING_GOLDEN_DIR), text);
     }
 
     static std::string MachinePrefix(const std::string& root) {

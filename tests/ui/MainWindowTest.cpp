@@ -27,18 +27,6 @@ namespace {
 using test::FixtureInstallation;
 using test::TurretFixture;
 
-// A defaults file of these records, each a record number and a shape.
-std::string Defaults(const std::vector<std::pair<int, char>>& records) {
-    std::string bytes;
-    for (const auto& [recordNo, shape] : records) {
-        core::DefaultToolRec rec;
-        rec.recordNo = static_cast<std::int16_t>(recordNo);
-        rec.shape = shape;
-        bytes += library::EncodeDefault(rec);
-    }
-    return bytes;
-}
-
 // The metric machine's library "Shop": four Squares of 10 to 40 (settings 1 to 4) in station
 // types 1 and 5 (an index station), the first the X shearing tool; a Rectangle loaded at 90
 // degrees; the special tools FLANGE and VENT with their drawings. Besides, the libraries "Alpha"
@@ -53,30 +41,10 @@ class MainWindowTest : public ::testing::Test, public test::MainWindowFixture {
         Action("ToolShape2")->trigger();
     }
     static void WriteLibraries(FixtureInstallation& f) {
-        std::string squares;
-        for (int i = 1; i <= 4; ++i) {
-            library::ToolRec rec = TurretFixture::Tool('B', "Square", {10.0F * i, 10.0F * i, 0, 0},
-                                                       {{1, 10}, {5, 20}}, {0, 45});
-            rec.SettingsNo = i;
-            squares += library::ToolRecBytes(rec);
-        }
-        f.Write("Data/Tools/Metric/Shop.B", squares);
-        f.Write("Data/Tools/Metric/Shop.D", library::ToolRecBytes(TurretFixture::Tool(
-                                                'D', "Rectangle", {30, 5, 0, 0}, {{1, 10}}, {90})));
-        f.Write(
-            "Data/Tools/Metric/Shop.S",
-            library::ToolRecBytes(TurretFixture::Tool('S', "FLANGE", {20, 20, 0, 0}, {{1, 10}})) +
-                library::ToolRecBytes(TurretFixture::Tool('S', "VENT", {20, 20, 0, 0}, {{1, 10}})));
-        f.Write("Data/Tools/Metric/Shop.lkp", "FLANGE,3\r\nVENT,5\r\n******\r\n");
-        f.Write("Data/Tools/Metric/Shop.3", "drawing 3");
-        f.Write("Data/Tools/Metric/Shop.5", "drawing 5");
-        f.Write("Data/Tools/Metric/Shop.dft", Defaults({{1, 'B'}}));
-        f.Write("Data/Tools/Metric/Alpha.lkp", "******\r\n");
-        f.Write("Data/Tools/Metric/Alpha.dft", Defaults({{0, ' '}, {0, ' '}, {4, 'B'}}));
-        f.Write("Data/Tools/Metric/Alpha.A", "a Diameter's bytes");
-        f.Write("Data/Tools/Metric/Gamma.lkp", "******\r\n");
-        f.Write("Out/Disc1/keep", "");
-        f.Write("Out/Disc2/keep", "");
+        test::WriteToolRows(f.Path("Data/Tools/Metric/Shop."), "MainWindowTest");
+        f.Write("Data/Tools/Metric/Shop.dft", test::DefaultsBytes({{1, 'B'}}));
+        f.Write("Data/Tools/Metric/Alpha.dft", test::DefaultsBytes({{0, ' '}, {0, ' '}, {4, 'B'}}));
+        f.WriteFiles(TOOLING_GOLDEN_DIR "/MainWindowFiles.txt");
     }
 
     // The window builds its tool list frame when a command first shows it.
@@ -123,7 +91,7 @@ TEST(ToolLibraryWindow, EachMachineShowsItsMenusMarksAndStatusLine) {
     for (const auto& [name, machine, removed] : rows) {
         test::MainWindowFixture main(machine, [&](FixtureInstallation& f) {
             f.Write("Data/Tools/Metric/Shop.dft",
-                    Defaults({{2, 'B'}, {0, 'D'}, {1, 'D'}, {3, 'A'}}));
+                    test::DefaultsBytes({{2, 'B'}, {0, 'D'}, {1, 'D'}, {3, 'A'}}));
             if (*removed != '\0') {
                 f.Remove(removed);
             }
@@ -248,7 +216,8 @@ TEST_F(MainWindowTest, PrintPreviewShowsThePagesAndNoPrinterOffersAPdf) {
     seen << fixture.ui().events;
     EXPECT_TRUE(Page().ops.empty());
     const test::PdfText printed = test::ReadPdf(TOOLING_PDFTOTEXT, pdf);
-    seen << test::PdfLines(printed).at(0) << std::to_string(printed.heights.size()) + " page(s)";
+    seen << printed.At("SQUARE").text + " " + printed.At("TOOLS").text
+         << std::to_string(printed.heights.size()) + " page(s)";
 }
 
 TEST_F(MainWindowTest, TheDefaultToolsMenuOpensTheDialogAndItsMarksFollow) {

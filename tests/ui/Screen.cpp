@@ -121,12 +121,7 @@ void WithModal(const std::function<void(QWidget&)>& act, const std::function<voi
 }
 
 Transcript& Transcript::operator<<(const std::string& line) {
-    std::string text = line;
-    for (auto at = root_.empty() ? text.npos : text.find(root_); at != text.npos;
-         at = text.find(root_, at)) {
-        text.replace(at, root_.size(), "<root>/");
-    }
-    for (const char c : text) {
+    for (const char c : Replaced(line, root_, "<root>/")) {
         text_ += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     }
     text_ += "\n";
@@ -142,10 +137,7 @@ Transcript& Transcript::operator<<(std::vector<std::string>& events) {
 }
 
 Transcript::~Transcript() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string path = std::string(TOOLING_GOLDEN_DIR) + "/" + test->test_suite_name() + "." +
-                             test->name() + ".txt";
-    ExpectGolden(path, text_);
+    ExpectTranscript(text_);
 }
 
 MainWindowFixture::MainWindowFixture(int machineNo,

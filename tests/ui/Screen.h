@@ -35,9 +35,8 @@ Widget* Find(const QWidget& root, const char* name) {
     return root.findChild<Widget*>(QString::fromLatin1(name));
 }
 
-// What a test saw, a line at a time, compared whole with golden/<suite>.<test>.txt when it
-// ends; the fixture's root folder is written "<root>/", line ends within a line "\r" and "\n".
-// TOOLING_WRITE_GOLDEN=1 writes the file anew instead.
+// What a test saw, a line at a time, compared whole with its transcript when it ends; the
+// fixture's root folder is written "<root>/", line ends within a line "\r" and "\n".
 class Transcript {
   public:
     explicit Transcript(std::string root = {}) : root_(std::move(root)) {}

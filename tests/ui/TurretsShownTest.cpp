@@ -23,6 +23,8 @@
 namespace tooling::ui {
 namespace {
 
+using test::Tool;
+
 class TurretsShown : public ::testing::Test, public test::TurretFixture {};
 
 TEST_F(TurretsShown, TheTurretsColumnAndTheEditorsMark) {

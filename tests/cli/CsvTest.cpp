@@ -23,8 +23,8 @@ TEST(Csv, QuotesOnlyWhatNeedsItAndReadsItBack) {
     }
 }
 
-TEST(Csv, CountsLinesAcrossQuotedLineBreaksAndSkipsEmptyLines) {
-    const std::vector<cli::CsvRow> rows = ParseCsv("h1,h2\n\n\"x\ny\",2\r\nlast,3");
+TEST(Csv, CountsLinesAcrossQuotedLineBreaksSkipsEmptyLinesAndEndsAfterAQuote) {
+    const std::vector<cli::CsvRow> rows = ParseCsv("h1,h2\n\n\"x\ny\",2\r\nlast,\"3\"");
     ASSERT_EQ(rows.size(), 3U);
     EXPECT_EQ(rows[0].line, 1);
     EXPECT_EQ(rows[1].line, 3);

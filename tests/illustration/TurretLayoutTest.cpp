@@ -11,7 +11,7 @@
 #include "illustration/TurretPicture.h"
 #include "platform/FileError.h"
 #include "tests/illustration/SampleTurret.h"
-#include "tests/support/DataRows.h"
+#include "tests/support/GoldenCases.h"
 
 namespace tooling::illustration {
 namespace {

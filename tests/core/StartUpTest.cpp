@@ -39,7 +39,6 @@ TEST(StartUp, FreshInstallationGetsExactlyTheSuiteFolders) {
         EXPECT_EQ(test::AddedBy(fx.Root(),
                                 [&] { ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready); }),
                   expected);
-        EXPECT_EQ(fx.Read("Data/Data/Default/Notes.txt"), binary);
         EXPECT_TRUE(fx.ui().events.empty());
 
         const std::string config = fx.Read("Program/Ostrevan.cfg");

@@ -71,11 +71,5 @@ TEST_F(ToolCsv, UsageErrorsEndWithStatusTwoAndHelpWithZero) {
     EXPECT_EQ(out_.str().rfind("usage: tooling-cli import-csv FILE [--dry-run]\n", 0), 0U);
 }
 
-TEST_F(ToolCsv, AMissingConfigurationIsAFileError) {
-    std::filesystem::remove(PathOf(Path("Program/Ostrevan.cfg")));
-    EXPECT_EQ(Run({"list"}), 1);
-    EXPECT_NE(err_.str().find("Ostrevan.cfg"), std::string::npos) << err_.str();
-}
-
 }  // namespace
 }  // namespace tooling::test

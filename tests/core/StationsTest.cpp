@@ -41,41 +41,32 @@ std::string Station(const TurretStation& s) {
            "|" + (s.valid ? "valid" : "-");
 }
 
-TEST(ReadStations, ImperialSizesInMillimetres) {
-    FixtureInstallation fx(FixtureInstallation::kImperial);
-    ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready);
-    fx.Write("Data/Data/Imperial.stn", "1,A,10,1.5,0.3937,1\r\n");
-    ReadStations(fx.session());
-    EXPECT_EQ(Types(fx.session().machine), "1[A]10 38.1 10 1/1\nlist: 1");
-}
-
-TEST(ReadStations, StationTypeFiles) {
-    FixtureInstallation fx;
-    ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready);
+// One metric and one imperial installation read every case's files in turn; a case with a turret
+// file has its turret-station rows -1, 0, 1, 2, 3, 4, 5 and 24 compared too.
+TEST(ReadStations, StationTypeAndTurretFiles) {
+    FixtureInstallation metric;
+    FixtureInstallation imperial(FixtureInstallation::kImperial);
+    ASSERT_EQ(StartUp(metric.session()), StartOutcome::Ready);
+    ASSERT_EQ(StartUp(imperial.session()), StartOutcome::Ready);
     for (const test::GoldenCase& row :
          test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/StationTypeFiles.txt")) {
-        fx.Write("Data/Data/Metric.stn", row["stn"]);
+        FixtureInstallation& fx = row.Has("imperial") ? imperial : metric;
+        const std::string files = row.Has("imperial") ? "Data/Data/Imperial" : "Data/Data/Metric";
+        fx.Write(files + ".stn", row["stn"]);
+        if (row.Has("trt")) {
+            fx.Write(files + ".trt", row["trt"]);
+        }
         ReadStations(fx.session());
-        EXPECT_EQ(Types(fx.session().machine), row["types"]) << row.name;
+        const Machine& m = fx.session().machine;
+        EXPECT_EQ(Types(m), row["types"]) << row.name;
+        if (row.Has("rows")) {
+            std::string rows;
+            for (const int number : {-1, 0, 1, 2, 3, 4, 5, 24}) {
+                rows += Station(TurretStationAt(m, number)) + "\n";
+            }
+            EXPECT_EQ(rows, row["rows"]) << row.name;
+        }
     }
-}
-
-TEST(ReadStations, TurretStationsAndRowsBeyondTheFile) {
-    FixtureInstallation fx;
-    ASSERT_EQ(StartUp(fx.session()), StartOutcome::Ready);
-    const test::GoldenCase row =
-        test::ReadGoldenCases(TOOLING_GOLDEN_DIR "/TurretStations.txt").at(0);
-    fx.Write("Data/Data/Metric.stn", row["stn"]);
-    fx.Write("Data/Data/Metric.trt", row["trt"]);
-    ReadStations(fx.session());
-    const Machine& m = fx.session().machine;
-    EXPECT_EQ(Types(m), row["types"]);
-    ASSERT_EQ(m.StationCount, 24);
-    std::string rows;
-    for (const int number : {-1, 0, 1, 2, 3, 4, 5, 24}) {
-        rows += Station(TurretStationAt(m, number)) + "\n";
-    }
-    EXPECT_EQ(rows, row["rows"]);
 }
 
 }  // namespace

@@ -45,18 +45,6 @@ TEST(ShapeRules, StoredDimensionsAndTheirLimits) {
     }
 }
 
-TEST(ToolSizeText, EveryShapeJoinsItsDimensionsWithItsLetters) {
-    for (const DataRow& row : test::ReadDataRows(TOOLING_GOLDEN_DIR "/tool-size-texts.txt")) {
-        library::ToolRec rec;
-        rec.Dims = test::DimsOf(row.fields.at(1));
-        rec.Descr = library::PaddedDescr(row.fields.size() > 5 ? row.fields[5] : "");
-        EXPECT_EQ(library::ToolSizeText(row.fields[0][0], rec, row.fields.at(2) == "in",
-                                        std::stoi(row.fields.at(3))),
-                  row.fields.at(4))
-            << "line " << row.line;
-    }
-}
-
 class ShapeChoice : public TranscriptTest {
   protected:
     // Notes the step, the window's shape number and code, the shape item checked, and the

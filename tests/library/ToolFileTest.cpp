@@ -231,26 +231,19 @@ TEST_F(ToolFileTest, AFullFileRefusesOneMoreToolAndStaysAsItIs) {
     EXPECT_EQ(InsertTool(session, 'A', Tool('A', 500, 99999), 1), kMaxToolRecords);
 }
 
-TEST_F(ToolFileTest, AFailedRewriteChangesNoFile) {
+TEST_F(ToolFileTest, AFailedRewriteOrAMarkOfRecordZeroChangesNoFile) {
     WriteTools('B', {Tool('B', 10, 1), Tool('B', 20, 2)});
     WriteDefaults({Default(1, 'B'), {}, {}, {}});
     const std::string tools = test::ReadFile(Path("B"));
     const std::string defaults = test::ReadFile(Path("dft"));
-    fixture.fs.failOn = "Shop.B";
-    EXPECT_THROW(InsertTool(session, 'B', Tool('B', 5, 3), 0), platform::FileError);
-    EXPECT_THROW(DeleteTools(session, 'B', {1}), platform::FileError);
-    EXPECT_EQ(test::ReadFile(Path("B")), tools);
-    EXPECT_EQ(test::ReadFile(Path("dft")), defaults);
-}
-
-TEST_F(ToolFileTest, AMarkRewriteOfRecordZeroOrThatFailsChangesNoFile) {
-    WriteTools('B', {Tool('B', 10, 1), Tool('B', 20, 2)});
-    const std::string before = test::ReadFile(Path("B"));
     const auto mark = [](std::int16_t) { return std::int16_t{5}; };
     EXPECT_FALSE(RewriteDefMark(session, 'B', 0, mark));
     fixture.fs.failOn = "Shop.B";
+    EXPECT_THROW(InsertTool(session, 'B', Tool('B', 5, 3), 0), platform::FileError);
+    EXPECT_THROW(DeleteTools(session, 'B', {1}), platform::FileError);
     EXPECT_THROW(RewriteDefMark(session, 'B', 1, mark), platform::FileError);
-    EXPECT_EQ(test::ReadFile(Path("B")), before);
+    EXPECT_EQ(test::ReadFile(Path("B")), tools);
+    EXPECT_EQ(test::ReadFile(Path("dft")), defaults);
 }
 
 TEST(DrawingFile, ExtentsOfShortOrOddFilesAreThoseOfAMissingDrawing) {

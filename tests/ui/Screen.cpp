@@ -62,21 +62,8 @@ QString Part(const QWidget* widget) {
                  [view](int row) { return view->selectionModel()->isRowSelected(row); });
 }
 
-}  // namespace
-
-std::string Shown(const QWidget& root) {
-    QStringList parts{root.isWindow() ? root.windowTitle() : Part(&root)};
-    for (const QWidget* widget : root.findChildren<QWidget*>()) {
-        if (widget->isVisible() && !Part(widget).isEmpty()) {
-            parts << Part(widget);
-        }
-    }
-    if (const QWidget* focus = root.focusWidget(); focus != nullptr && root.isWindow()) {
-        parts << "focus " + focus->objectName();
-    }
-    return parts.join(" | ").toStdString();
-}
-
+// Menu entries as the user finds them: the caption, "~" before a disabled entry, "*" after a
+// checked one, "-" for a separator, a menu's entries in brackets; hidden entries left out.
 std::string MenuEntries(const QList<QAction*>& actions) {
     QStringList entries;
     for (const QAction* action : actions) {
@@ -91,6 +78,21 @@ std::string MenuEntries(const QList<QAction*>& actions) {
         }
     }
     return entries.join('|').toStdString();
+}
+
+}  // namespace
+
+std::string Shown(const QWidget& root) {
+    QStringList parts{root.isWindow() ? root.windowTitle() : Part(&root)};
+    for (const QWidget* widget : root.findChildren<QWidget*>()) {
+        if (widget->isVisible() && !Part(widget).isEmpty()) {
+            parts << Part(widget);
+        }
+    }
+    if (const QWidget* focus = root.focusWidget(); focus != nullptr && root.isWindow()) {
+        parts << "focus " + focus->objectName();
+    }
+    return parts.join(" | ").toStdString();
 }
 
 void ClickRow(QAbstractItemView& view, int row, bool twice) {

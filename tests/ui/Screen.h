@@ -21,10 +21,6 @@ namespace tooling::test {
 // or table's lines with "*" after the selected ones; for a window, the control with the focus.
 std::string Shown(const QWidget& root);
 
-// Menu entries as the user finds them: the caption, "~" before a disabled entry, "*" after a
-// checked one, "-" for a separator, a menu's entries in brackets; hidden entries left out.
-std::string MenuEntries(const QList<QAction*>& actions);
-
 void ClickRow(QAbstractItemView& view, int row, bool twice = false);
 
 // Runs `act` on the modal window once `open` brings it up, and closes it if `act` did not.

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "illustration/TurretLayout.h"
 #include "library/LibrarySetUp.h"
 #include "library/TurretRows.h"
 #include "tests/output/OutputFixture.h"

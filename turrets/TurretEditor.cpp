@@ -108,8 +108,7 @@ void TurretEditor::TurretBar_Change(int value) {
 }
 
 bool TurretEditor::Picture_Click(platform::DrawingPoint point, double reach) {
-    const std::optional<std::size_t> row =
-        illustration::RowAt(picture.View(rows_, notInLibrary), point, reach);
+    const std::optional<std::size_t> row = illustration::RowAt(PictureView(), point, reach);
     if (!row) {
         return false;
     }

@@ -71,6 +71,8 @@ class TurretEditor {
     bool Picture_Click(platform::DrawingPoint point, double reach);
     // The picture of the rows as they stand, the selected one marked.
     platform::Drawing Picture() const;
+    // What the picture shows: the rows on the machine's layout.
+    illustration::TurretView PictureView() const { return picture.View(rows_, notInLibrary); }
 
     void Selectool_Click(const RunTrtTol& runTrtTol);
     void Removetool_Click();

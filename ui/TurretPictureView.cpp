@@ -56,8 +56,7 @@ std::optional<std::size_t> TurretPictureView::RowUnder(const QPointF& pixel) con
     if (!(scale > 0)) {
         return std::nullopt;
     }
-    return illustration::RowAt(editor_.picture.View(editor_.rows(), editor_.notInLibrary),
-                               PointAt(pixel), kReachPixels / scale);
+    return illustration::RowAt(editor_.PictureView(), PointAt(pixel), kReachPixels / scale);
 }
 
 void TurretPictureView::mousePressEvent(QMouseEvent* event) {
@@ -69,9 +68,8 @@ void TurretPictureView::mousePressEvent(QMouseEvent* event) {
     bool picked = false;
     run_([&] { picked = editor_.Picture_Click(at, kReachPixels / scale); });
     if (picked && editor_.picture.layoutMode) {
-        const platform::DrawingPoint centre =
-            illustration::StationCentre(editor_.picture.View(editor_.rows(), editor_.notInLibrary),
-                                        static_cast<std::size_t>(editor_.selected));
+        const platform::DrawingPoint centre = illustration::StationCentre(
+            editor_.PictureView(), static_cast<std::size_t>(editor_.selected));
         grip_ = {at.x - centre.x, at.y - centre.y};
         dragging_ = true;
     }
@@ -124,9 +122,8 @@ void TurretPictureView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const platform::DrawingPoint centre =
-        illustration::StationCentre(editor_.picture.View(editor_.rows(), editor_.notInLibrary),
-                                    static_cast<std::size_t>(editor_.selected));
+    const platform::DrawingPoint centre = illustration::StationCentre(
+        editor_.PictureView(), static_cast<std::size_t>(editor_.selected));
     MoveSelected({centre.x + by.x, centre.y + by.y});
 }
 

@@ -75,7 +75,7 @@ TEST_F(TurretDrawing, DrawsEachStationWithItsToolMarksAndLabel) {
 TEST_F(TurretDrawing, AClickPicksTheNearestStationWithinReachAndScrollsToIt) {
     turrets::TurretEditor editor(session, [] {});
     editor.Open(rows, "PRODUCTION", 4);
-    const TurretView view = editor.picture.View(editor.rows(), editor.notInLibrary);
+    const TurretView view = editor.PictureView();
     const auto pick = [&](DrawingPoint point, double reach) {
         editor.selected = -1;
         editor.Picture_Click(point, reach);

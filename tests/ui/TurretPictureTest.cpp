@@ -66,7 +66,6 @@ TEST_F(TurretPictureTest, AClickSelectsLayoutDragsAndNudgesEnterSavesEscapeCance
     QTest::mouseClick(picture, Qt::LeftButton, {}, StationPixel(24));
     EXPECT_EQ(Find<QTableWidget>(*window, "TurretList")->currentRow(), 23);
     const illustration::TurretLayout defaults = illustration::DefaultLayout(session().machine);
-    EXPECT_EQ(Buttons(), "LayoutBttn ");
     Click("LayoutBttn");
     EXPECT_EQ(Buttons(), "LayoutSave LayoutReset LayoutCncl ");
     EXPECT_FALSE(Find<QPushButton>(*window, "TurretOk")->isEnabled());
